@@ -1,0 +1,10 @@
+#include "app/app_state.h"
+
+namespace app {
+
+ApplicationState& AppState() {
+  static ApplicationState state;
+  return state;
+}
+
+}  // namespace app

@@ -1,0 +1,113 @@
+#include "ui/controls.h"
+
+#include <array>
+
+#include "ui/direction_entries.h"
+#include "ui/transparent_label.h"
+
+namespace ui {
+namespace {
+
+struct KindSettings {
+  const char* windowClass;
+  DWORD style;
+  DWORD exStyle;
+};
+
+KindSettings SettingsOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TransparentLabel: return {kTransparentLabelClass, 0, 0};
+    case ControlKind::PushButton:
+      return {"BUTTON", BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::DropDownList:
+      return {"COMBOBOX", CBS_DROPDOWNLIST | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::TextBox:
+      return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Timer: break;
+  }
+  return {nullptr, 0, 0};
+}
+
+constexpr int kFirstControlId = 1000;
+
+std::array<HWND, kControlCount> controlWindows{};
+
+int ControlId(ControlName name) { return kFirstControlId + static_cast<int>(name); }
+
+void FillDirectionList(HWND list) {
+  for (const DirectionEntry& entry : kDirectionEntries) {
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text));
+  }
+  for (std::size_t i = 0; i < kEmptyEntryCount; ++i) {
+    SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
+  }
+  SendMessageA(list, CB_SETCURSEL, 0, 0);
+
+  // Entries one pixel taller than standard; the closed field as tall as the description
+  // says, whatever the font makes of it.
+  const LRESULT entryHeight = SendMessageA(list, CB_GETITEMHEIGHT, 0, 0);
+  if (entryHeight > 0) SendMessageA(list, CB_SETITEMHEIGHT, 0, entryHeight + 1);
+  RECT field;
+  GetWindowRect(list, &field);
+  const LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  const int missing = kDirectionListClosedHeight - static_cast<int>(field.bottom - field.top);
+  if (fieldHeight > 0 && missing != 0) {
+    SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight + missing);
+  }
+}
+
+void PrepareTextBox(HWND box, const char* text) {
+  SendMessageA(box, EM_SETLIMITTEXT, 0, 0);
+  SetWindowTextA(box, text);
+  SendMessageA(box, EM_SETSEL, 0, 0);
+}
+
+HWND CreateControl(HWND window, const ControlDescription& row) {
+  const KindSettings settings = SettingsOf(row.kind);
+  // Text boxes get their text once their length limit is lifted.
+  const char* initialText = (row.text && row.kind != ControlKind::TextBox) ? row.text : "";
+  HWND control = CreateWindowExA(
+      settings.exStyle, settings.windowClass, initialText,
+      WS_CHILD | WS_VISIBLE | settings.style, row.left, row.top, row.width, row.height, window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.name))),
+      GetModuleHandleA(nullptr), nullptr);
+  if (!control) return nullptr;
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  if (row.kind == ControlKind::DropDownList) FillDirectionList(control);
+  if (row.kind == ControlKind::TextBox) PrepareTextBox(control, row.text);
+  return control;
+}
+
+}  // namespace
+
+bool CreateControls(HWND window) {
+  HWND above = HWND_TOP;
+  for (const ControlDescription& row : kControls) {
+    if (row.kind == ControlKind::Timer) {
+      if (!SetTimer(window, kClockTimerId, kClockPeriodMs, nullptr)) return false;
+      continue;
+    }
+    HWND control = CreateControl(window, row);
+    if (!control) return false;
+    controlWindows[static_cast<std::size_t>(row.name)] = control;
+    SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = control;
+  }
+  return true;
+}
+
+HWND ControlWindow(ControlName name) { return controlWindows[static_cast<std::size_t>(name)]; }
+
+bool FindControlName(HWND control, ControlName& name) {
+  if (!control) return false;
+  for (std::size_t i = 0; i < controlWindows.size(); ++i) {
+    if (controlWindows[i] == control) {
+      name = static_cast<ControlName>(i);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace ui

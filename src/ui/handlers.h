@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+namespace ui {
+
+// The reactions of MainWindow to its events. Each reads what it needs from the controls
+// and writes its results back into them.
+void OnWindowCreated(HWND window);
+void OnDirectionSelected();
+void OnTranslateClicked();
+void OnCopyResultClicked();
+void OnClearSourceClicked();
+void OnExitClicked(HWND window);
+void OnClockTimer();
+
+}  // namespace ui
