@@ -44,15 +44,24 @@ void FillDirectionList(HWND list) {
   }
   SendMessageA(list, CB_SETCURSEL, 0, 0);
 
-  // Entries one pixel taller than standard; the closed field as tall as the description
-  // says, whatever the font makes of it.
-  const LRESULT entryHeight = SendMessageA(list, CB_GETITEMHEIGHT, 0, 0);
-  if (entryHeight > 0) SendMessageA(list, CB_SETITEMHEIGHT, 0, entryHeight + 1);
-  RECT field;
-  GetWindowRect(list, &field);
-  const LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  const int missing = kDirectionListClosedHeight - static_cast<int>(field.bottom - field.top);
-  if (fieldHeight > 0 && missing != 0) {
+  // Entries one pixel taller than standard. Asked of the list box itself: a combo box
+  // that does not draw its own entries may refuse CB_SETITEMHEIGHT for them.
+  COMBOBOXINFO parts = {};
+  parts.cbSize = sizeof parts;
+  if (GetComboBoxInfo(list, &parts) && parts.hwndList) {
+    const LRESULT entryHeight = SendMessageA(parts.hwndList, LB_GETITEMHEIGHT, 0, 0);
+    if (entryHeight > 0) SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, entryHeight + 1);
+  }
+
+  // The closed field as tall as the description says, whatever the font makes of it. The
+  // field height reported before the first change may not be the one in use, so measure
+  // again after each correction.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT field;
+    GetWindowRect(list, &field);
+    const int missing = kDirectionListClosedHeight - static_cast<int>(field.bottom - field.top);
+    const LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (missing == 0 || fieldHeight <= 0) break;
     SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight + missing);
   }
 }

@@ -49,8 +49,18 @@ LRESULT OnControlColour(WPARAM wParam) {
   return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
 }
 
+// The frame is fixed: the system would still maximise or size on request, even without
+// a maximise box or sizing border.
+bool IsRefusedSystemCommand(WPARAM command) {
+  const WPARAM kind = command & 0xFFF0;
+  return kind == SC_MAXIMIZE || kind == SC_SIZE;
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_SYSCOMMAND:
+      if (IsRefusedSystemCommand(wParam)) return 0;
+      break;
     case WM_COMMAND: OnCommand(window, wParam); return 0;
     case kDirectionSelectedMessage: OnDirectionSelected(); return 0;
     case WM_TIMER:
