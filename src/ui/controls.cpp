@@ -53,16 +53,17 @@ void FillDirectionList(HWND list) {
     if (entryHeight > 0) SendMessageA(parts.hwndList, LB_SETITEMHEIGHT, 0, entryHeight + 1);
   }
 
-  // The closed field as tall as the description says, whatever the font makes of it. The
-  // field height reported before the first change may not be the one in use, so measure
-  // again after each correction.
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  // The closed field as tall as the description says, whatever the font makes of it.
+  // Corrected by measuring: the height the list reports for its field need not be the
+  // one it takes back.
+  LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int attempt = 0; attempt < 4 && fieldHeight > 0; ++attempt) {
     RECT field;
     GetWindowRect(list, &field);
     const int missing = kDirectionListClosedHeight - static_cast<int>(field.bottom - field.top);
-    const LRESULT fieldHeight = SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    if (missing == 0 || fieldHeight <= 0) break;
-    SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight + missing);
+    if (missing == 0) break;
+    fieldHeight += missing;
+    SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), fieldHeight);
   }
 }
 
@@ -76,16 +77,19 @@ HWND CreateControl(HWND window, const ControlDescription& row) {
   const KindSettings settings = SettingsOf(row.kind);
   // Text boxes get their text once their length limit is lifted.
   const char* initialText = (row.text && row.kind != ControlKind::TextBox) ? row.text : "";
-  HWND control = CreateWindowExA(
-      settings.exStyle, settings.windowClass, initialText,
-      WS_CHILD | WS_VISIBLE | settings.style, row.left, row.top, row.width, row.height, window,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.name))),
-      GetModuleHandleA(nullptr), nullptr);
-  if (!control) return nullptr;
+  return CreateWindowExA(settings.exStyle, settings.windowClass, initialText,
+                         WS_CHILD | WS_VISIBLE | settings.style, row.left, row.top, row.width,
+                         row.height, window,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.name))),
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+// Font and content come after stacking: a combo box works out its field height again
+// whenever its position changes.
+void PrepareControl(HWND control, const ControlDescription& row) {
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
   if (row.kind == ControlKind::DropDownList) FillDirectionList(control);
   if (row.kind == ControlKind::TextBox) PrepareTextBox(control, row.text);
-  return control;
 }
 
 }  // namespace
@@ -102,6 +106,9 @@ bool CreateControls(HWND window) {
     controlWindows[static_cast<std::size_t>(row.name)] = control;
     SetWindowPos(control, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     above = control;
+  }
+  for (const ControlDescription& row : kControls) {
+    if (HWND control = ControlWindow(row.name)) PrepareControl(control, row);
   }
   return true;
 }

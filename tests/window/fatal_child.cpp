@@ -3,15 +3,15 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/fatal_error.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   if (std::strstr(commandLine, "memory")) {
     volatile std::size_t size = std::size_t{1} << 62;
-    char* block = new char[size];
-    block[0] = 1;
-    return block[0];
+    std::vector<char> block(size);
+    return static_cast<int>(block.size());
   }
   app::ReportFatalError({app::FatalCause::WindowCreation});
 }
