@@ -2,10 +2,11 @@
 // Drives the stand-in translation service (service/, lexorin-service) from a Windows test
 // program, through its control endpoints on loopback HTTP:
 //   POST /control/reset      back to sample answers; forget planned answers and requests
-//   POST /control/next       plan the answer to the next translation request
+//   POST /control/next       plan the answer to the next request
 //   GET  /control/requests   the raw request lines received since the last reset
-// Planned answers are used one per request, in the order planned; when none is left the
-// service gives its sample answer again. Calls never throw; they return false or nullopt
+// Every request outside /control/ is recorded and takes the next planned answer, in the
+// order planned; when none is left the service gives its sample answer again (or 400 and
+// an "Argument Exception" page for a bad request). Calls never throw; they return false or nullopt
 // when the service cannot be reached or refuses the request.
 #include <optional>
 #include <string>

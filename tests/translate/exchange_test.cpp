@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <future>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
