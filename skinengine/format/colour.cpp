@@ -28,6 +28,16 @@ Rgb Mix(Rgb a, Rgb b, int step, int steps) {
           MixChannel(a.b, b.b, step, steps)};
 }
 
+Rgb ColourAt(const Paint& paint, int x, int y, int width, int height) {
+  switch (paint.fill) {
+    case Fill::Solid: break;
+    case Fill::Stripes: return (y / kStripeHeight) % 2 ? paint.second : paint.first;
+    case Fill::VerticalGradient: return Mix(paint.first, paint.second, y, height - 1);
+    case Fill::HorizontalGradient: return Mix(paint.first, paint.second, x, width - 1);
+  }
+  return paint.first;
+}
+
 double RelativeLuminance(Rgb colour) {
   return 0.2126 * Linear(colour.r) + 0.7152 * Linear(colour.g) + 0.0722 * Linear(colour.b);
 }

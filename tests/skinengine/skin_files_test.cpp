@@ -21,7 +21,9 @@ skin::Skin Load(int number) {
   const skin::ParseResult result = skin::ParseSkin(file.data(), file.size(), parsed);
   EXPECT_EQ(result.status, skin::ParseStatus::Ok) << "skin " << number << " line " << result.line;
   EXPECT_GE(file.size(), 4u);
-  if (file.size() >= 4) EXPECT_EQ(std::string(file.begin(), file.begin() + 4), ".SHE") << number;
+  if (file.size() >= 4) {
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), ".SHE") << number;
+  }
   return parsed;
 }
 
