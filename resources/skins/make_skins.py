@@ -132,15 +132,15 @@ def make_skin(index, name, hue, sat):
     if dark_buttons:
         button_text = WHITE
         face = readable_pair(hue, sat, 0.40, 0.30, WHITE, -0.01)
-        hover = readable_pair(hue, min(1.0, sat + 0.15), 0.46, 0.36, WHITE, -0.01)
+        hover = readable_pair(hue, min(1.0, sat + 0.2), 0.50, 0.40, WHITE, -0.01)
         pressed = readable_pair(hue, sat, 0.24, 0.20, WHITE, -0.01)
         border = hsl(hue, sat, 0.15)
         disabled = hsl(hue, sat * 0.3, 0.65)
     else:
         button_text = hsl(hue, 0.5, 0.12)
         face = readable_pair(hue, sat * 0.7, 0.93, 0.82, button_text, 0.01)
-        hover = readable_pair(hue, sat, 0.96, 0.86, button_text, 0.01)
-        pressed = readable_pair(hue, sat * 0.8, 0.74, 0.80, button_text, 0.01)
+        hover = readable_pair(hue, min(1.0, sat + 0.3), 0.86, 0.78, button_text, 0.01)
+        pressed = readable_pair(hue, sat * 0.8, 0.70, 0.76, button_text, 0.01)
         border = hsl(hue, sat * 0.8, 0.35)
         disabled = hsl(hue, sat * 0.2, 0.55)
     focus = hsl(accent, 0.75, 0.42)

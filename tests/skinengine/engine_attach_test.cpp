@@ -86,6 +86,40 @@ TEST_F(EngineAttach, EverySkinAttachesAndRestylesWithoutMovingTheLayout) {
   EXPECT_EQ(outer.bottom - outer.top, 337);
 }
 
+TEST_F(EngineAttach, ButtonsAndTextBoxesShowTheirStates) {
+  ASSERT_NE(attach(SkinPath(5).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(5);
+  HWND button = ui::ControlWindow(ui::ControlName::清空原文);
+  HWND source = ui::ControlWindow(ui::ControlName::编辑框1);
+  HWND result = ui::ControlWindow(ui::ControlName::编辑框2);
+  RECT box;
+  GetClientRect(button, &box);
+  const auto face = [&](const skin::Paint& paint) {
+    return ToRef(skin::ColourAt(paint, 2, box.bottom / 2, box.right, box.bottom));
+  };
+
+  SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.buttonHover));
+  SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.button));
+  SendMessageA(button, BM_SETSTATE, TRUE, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.buttonPressed));
+  SendMessageA(button, BM_SETSTATE, FALSE, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.button));
+
+  SetForegroundWindow(window);
+  SetFocus(result);
+  PumpMessages();
+  RECT edge;
+  GetWindowRect(result, &edge);
+  const int middle = (edge.bottom - edge.top) / 2;
+  EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editFocusBorder));
+  EXPECT_EQ(ScreenPixel(source, 0, middle), ToRef(s.editBorder));
+  SetFocus(source);
+  PumpMessages();
+  EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editBorder));
+}
+
 // Finds the close and minimise boxes through the window's own hit testing.
 RECT BoxByHitTest(HWND window, LRESULT which) {
   RECT outer, client;
