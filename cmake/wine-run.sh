@@ -9,7 +9,7 @@ while [ ! -f "$build_dir/CMakeCache.txt" ] && [ "$build_dir" != / ]; do build_di
 export WINEPREFIX=${WINEPREFIX:-$build_dir/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL=${LEXORIN_WINE_LC_ALL:-zh_CN.UTF-8}  # another locale only for a code-page test
 if [ -z "${DISPLAY:-}" ]; then
   echo "wine-run: no DISPLAY; start Xvfb first (scripts/test.sh does)" >&2
   exit 2

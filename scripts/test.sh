@@ -7,5 +7,6 @@ build_root=${LEXORIN_BUILD_ROOT:-$root/build}
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh"
 ctest --test-dir "$build_root/native" --output-on-failure
+ctest --test-dir "$build_root/win32" --output-on-failure
 # Wine tests one at a time: parallel runs can stall the wineserver.
 "$root/scripts/with-display.sh" ctest --test-dir "$build_root/win64" --output-on-failure -j1

@@ -5,16 +5,14 @@
 
 #include <signal.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
 
-#include "answer_text.h"
 #include "control_state.h"
-#include "translate_request.h"
+#include "http_routes.h"
 
 namespace {
 
@@ -24,64 +22,6 @@ constexpr const char* kListenAddress = "127.0.0.1";
 void Log(const std::string& line) {
   std::printf("%s\n", line.c_str());
   std::fflush(stdout);
-}
-
-void SendPlanned(const service::PlannedAnswer& planned, httplib::Response& res) {
-  if (planned.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(planned.delayMs));
-  res.status = planned.status;
-  if (planned.closeConnection) {
-    // The headers announce a body that never comes: the provider refuses to write it and
-    // the server drops the connection.
-    res.set_content_provider(
-        planned.body.size() + 1, planned.contentType,
-        [](std::size_t, std::size_t, httplib::DataSink&) { return false; });
-    return;
-  }
-  res.set_content(planned.body, planned.contentType);
-}
-
-void AnswerTranslate(service::ControlState& state, const httplib::Request& req,
-                     httplib::Response& res) {
-  const std::string requestLine = req.method + " " + req.target + " " + req.version;
-  state.Record(requestLine);
-  if (const std::optional<service::PlannedAnswer> planned = state.TakeNext()) {
-    Log("planned answer (status " + std::to_string(planned->status) + ") to: " + requestLine);
-    SendPlanned(*planned, res);
-    return;
-  }
-  const service::RequestCheck check = service::CheckTranslateTarget(req.target);
-  if (req.method != "GET" || !check.request) {
-    const std::string message = check.request ? "only GET is supported" : check.message;
-    Log("refused (" + message + "): " + requestLine);
-    res.status = 400;
-    res.set_content(service::ArgumentExceptionPage(check.parameter, message),
-                    std::string(service::kHtmlContentType));
-    return;
-  }
-  const service::TranslateRequest& request = *check.request;
-  Log("sample answer, not a translation: " + requestLine);
-  res.set_content(service::V2Answer(service::SampleTranslation(request.from, request.to, request.text)),
-                  std::string(service::kXmlContentType));
-}
-
-void AddControlRoutes(httplib::Server& server, service::ControlState& state) {
-  server.Post("/control/reset", [&state](const httplib::Request&, httplib::Response& res) {
-    state.Reset();
-    res.set_content("reset\n", "text/plain");
-  });
-  server.Post("/control/next", [&state](const httplib::Request& req, httplib::Response& res) {
-    std::optional<service::PlannedAnswer> planned = service::ReadPlannedAnswer(req.params, req.body);
-    if (!planned) {
-      res.status = 400;
-      res.set_content("bad status, delay_ms or close value\n", "text/plain");
-      return;
-    }
-    state.Plan(std::move(*planned));
-    res.set_content("planned\n", "text/plain");
-  });
-  server.Get("/control/requests", [&state](const httplib::Request&, httplib::Response& res) {
-    res.set_content(state.RecordedLines(), "text/plain; charset=utf-8");
-  });
 }
 
 bool ReadPort(int argc, char** argv, int& port) {
@@ -115,19 +55,7 @@ int main(int argc, char** argv) {
 
   service::ControlState state;
   httplib::Server server;
-  AddControlRoutes(server, state);
-  const auto translate = [&state](const httplib::Request& req, httplib::Response& res) {
-    AnswerTranslate(state, req, res);
-  };
-  server.Get(".*", translate);
-  server.Post(".*", translate);
-  server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
-    if (!res.body.empty()) return;
-    res.status = 400;
-    res.set_content(service::ArgumentExceptionPage("request", "unsupported request"),
-                    std::string(service::kHtmlContentType));
-  });
-
+  service::AddRoutes(server, state, Log);
   if (!server.bind_to_port(kListenAddress, port)) {
     std::fprintf(stderr, "lexorin-service: cannot listen on %s:%d\n", kListenAddress, port);
     return 1;

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include <climits>
+
 #include "translate/extract_between.h"
 #include "translate/request_url.h"
 #include "translate/text_conversion.h"
@@ -50,6 +52,7 @@ class RequestObject {
 
 // The URL is ASCII throughout (its text value is percent-encoded).
 BSTR AsciiToBstr(const std::string& ascii) {
+  if (ascii.size() > static_cast<std::size_t>(INT_MAX / 2)) return nullptr;
   BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(ascii.size()));
   if (out == nullptr) return nullptr;
   for (std::size_t i = 0; i < ascii.size(); ++i) out[i] = static_cast<unsigned char>(ascii[i]);

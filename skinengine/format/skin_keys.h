@@ -1,0 +1,18 @@
+#pragma once
+// The keys a skin file must hold, each exactly once, and how each value is read.
+#include <cstddef>
+#include <string_view>
+
+#include "format/skin.h"
+
+namespace skin {
+
+struct KeySpec {
+  const char* key;
+  bool (*apply)(Skin& skin, std::string_view value);  // false when the value is malformed
+};
+
+extern const KeySpec kKeys[];
+extern const std::size_t kKeyCount;
+
+}  // namespace skin

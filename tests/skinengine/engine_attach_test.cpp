@@ -1,0 +1,276 @@
+// Under Wine: the engine restyles the program's real window with each of the 55 skins
+// without moving anything, follows the mouse on the caption boxes, and restyles message
+// boxes and windows made after the call.
+#include <gtest/gtest.h>
+
+#include "engine_fixture.h"
+#include "format/colour.h"
+#include "ui/controls.h"
+#include "ui/main_window.h"
+
+namespace {
+
+class EngineAttach : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    attach = LoadEngine();
+    window = ui::CreateMainWindow();
+    if (window) ShowWindow(window, SW_SHOWNORMAL);
+    PumpMessages();
+  }
+  void SetUp() override {
+    ASSERT_NE(attach, nullptr) << "hrttp.dll or its export SkinH_AttachEx not found";
+    ASSERT_NE(window, nullptr);
+  }
+
+  static AttachFunction attach;
+  static HWND window;
+};
+
+AttachFunction EngineAttach::attach = nullptr;
+HWND EngineAttach::window = nullptr;
+
+// The face colour of a push button just inside its left edge, half-way down.
+COLORREF ButtonFacePixel(HWND button) {
+  RECT box;
+  GetClientRect(button, &box);
+  return PrintedPixel(button, 2, box.bottom / 2);
+}
+
+COLORREF ExpectedButtonFace(HWND button, const skin::Skin& s) {
+  RECT box;
+  GetClientRect(button, &box);
+  return ToRef(skin::ColourAt(s.button, 2, box.bottom / 2, box.right, box.bottom));
+}
+
+struct EditColours {
+  COLORREF text, background;
+};
+
+EditColours AnsweredEditColours(HWND window, HWND edit) {
+  HDC dc = GetDC(edit);
+  SendMessageA(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+  const EditColours colours = {GetTextColor(dc), GetBkColor(dc)};
+  ReleaseDC(edit, dc);
+  return colours;
+}
+
+TEST_F(EngineAttach, EverySkinAttachesAndRestylesWithoutMovingTheLayout) {
+  HWND button = ui::ControlWindow(ui::ControlName::清空原文);
+  HWND edit = ui::ControlWindow(ui::ControlName::编辑框2);
+  ASSERT_NE(button, nullptr);
+  const Layout before = TakeLayout(window);
+  const POINT statusLine = {8, 160};  // where the status label asks for its surroundings
+
+  for (int number = 1; number <= 55; ++number) {
+    SCOPED_TRACE("skin " + std::to_string(number));
+    ASSERT_NE(attach(SkinPath(number).c_str(), ""), 0);
+    PumpMessages();
+    const skin::Skin s = LoadSkin(number);
+    EXPECT_TRUE(TakeLayout(window) == before) << "the window or a control moved";
+
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(ErasedPixel(window, 0, 0), ToRef(s.client.first));
+    EXPECT_EQ(ErasedPixel(window, 0, 0, {-statusLine.x, -statusLine.y}),
+              ToRef(skin::ColourAt(s.client, statusLine.x, statusLine.y, client.right, client.bottom)));
+    EXPECT_EQ(ButtonFacePixel(button), ExpectedButtonFace(button, s));
+    const EditColours colours = AnsweredEditColours(window, edit);
+    EXPECT_EQ(colours.text, ToRef(s.editText));
+    EXPECT_EQ(colours.background, ToRef(s.editBackground));
+  }
+  EXPECT_TRUE(TakeLayout(window) == before);
+  RECT outer;
+  GetWindowRect(window, &outer);
+  EXPECT_EQ(outer.right - outer.left, 430);
+  EXPECT_EQ(outer.bottom - outer.top, 337);
+}
+
+TEST_F(EngineAttach, ButtonsAndTextBoxesShowTheirStates) {
+  ASSERT_NE(attach(SkinPath(5).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(5);
+  HWND button = ui::ControlWindow(ui::ControlName::清空原文);
+  HWND source = ui::ControlWindow(ui::ControlName::编辑框1);
+  HWND result = ui::ControlWindow(ui::ControlName::编辑框2);
+  RECT box;
+  GetClientRect(button, &box);
+  const auto face = [&](const skin::Paint& paint) {
+    return ToRef(skin::ColourAt(paint, 2, box.bottom / 2, box.right, box.bottom));
+  };
+
+  SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.buttonHover));
+  SendMessageA(button, WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.button));
+  SendMessageA(button, BM_SETSTATE, TRUE, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.buttonPressed));
+  SendMessageA(button, BM_SETSTATE, FALSE, 0);
+  EXPECT_EQ(PrintedPixel(button, 2, box.bottom / 2), face(s.button));
+
+  SetForegroundWindow(window);
+  SetFocus(result);
+  PumpMessages();
+  RECT edge;
+  GetWindowRect(result, &edge);
+  const int middle = (edge.bottom - edge.top) / 2;
+  EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editFocusBorder));
+  EXPECT_EQ(ScreenPixel(source, 0, middle), ToRef(s.editBorder));
+  SetFocus(source);
+  PumpMessages();
+  EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editBorder));
+}
+
+// Finds the close and minimise boxes through the window's own hit testing.
+RECT BoxByHitTest(HWND window, LRESULT which) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const int y = (outer.top + client.top) / 2;
+  RECT box = {0, 0, 0, 0};
+  for (int x = outer.right - 1; x > outer.left; --x) {
+    const LRESULT hit = SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    if (hit == which && box.right == 0) box = {x - outer.left + 1, y - outer.top, x - outer.left + 1, y - outer.top + 1};
+    if (hit == which) box.left = x - outer.left;
+    if (hit != which && box.right != 0) break;
+  }
+  return box;
+}
+
+TEST_F(EngineAttach, CaptionBoxesFollowTheMouse) {
+  ASSERT_NE(attach(SkinPath(1).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(1);
+  SetForegroundWindow(window);
+  PumpMessages();
+  RECT outer;
+  GetWindowRect(window, &outer);
+
+  const RECT close = BoxByHitTest(window, HTCLOSE);
+  ASSERT_GT(close.right - close.left, 4) << "no close box found";
+  const POINT probe = {close.left + 2, close.top};
+  const LPARAM atClose = MAKELPARAM(outer.left + probe.x, outer.top + probe.y);
+
+  EXPECT_EQ(ScreenPixel(window, probe.x, probe.y), ToRef(s.captionButtonFace));
+  SendMessageA(window, WM_NCMOUSEMOVE, HTCLOSE, atClose);
+  EXPECT_EQ(ScreenPixel(window, probe.x, probe.y), ToRef(s.closeButtonHover));
+  SendMessageA(window, WM_NCMOUSELEAVE, 0, 0);
+  EXPECT_EQ(ScreenPixel(window, probe.x, probe.y), ToRef(s.captionButtonFace));
+
+  // Pressed, then released away from the box: the window stays.
+  SendMessageA(window, WM_NCLBUTTONDOWN, HTCLOSE, atClose);
+  EXPECT_EQ(GetCapture(), window);
+  EXPECT_NE(ScreenPixel(window, probe.x, probe.y), ToRef(s.captionButtonFace));
+  SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(ScreenPixel(window, probe.x, probe.y), ToRef(s.captionButtonFace));
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  PumpMessages();
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_NE(GetCapture(), window);
+
+  // The minimise box minimises when released on it; the maximise box does nothing.
+  const RECT minimise = BoxByHitTest(window, HTMINBUTTON);
+  ASSERT_GT(minimise.right - minimise.left, 4) << "no minimise box found";
+  const RECT maximise = BoxByHitTest(window, HTMAXBUTTON);
+  if (maximise.right > maximise.left) {
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTMAXBUTTON, MAKELPARAM(outer.left + maximise.left + 2, outer.top + maximise.top));
+    EXPECT_NE(GetCapture(), window);
+    EXPECT_FALSE(IsZoomed(window));
+  }
+  SendMessageA(window, WM_NCLBUTTONDOWN, HTMINBUTTON,
+               MAKELPARAM(outer.left + minimise.left + 2, outer.top + minimise.top));
+  POINT inside = {outer.left + minimise.left + 2, outer.top + minimise.top};
+  ScreenToClient(window, &inside);
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+  PumpMessages();
+  EXPECT_TRUE(IsIconic(window));
+  ShowWindow(window, SW_RESTORE);
+  PumpMessages();
+  EXPECT_FALSE(IsIconic(window));
+}
+
+TEST_F(EngineAttach, CaptionIsPaintedInTheSkin) {
+  ASSERT_NE(attach(SkinPath(5).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(5);
+  PumpMessages();
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const int border = client.left - outer.left;
+  const int captionHeight = client.top - outer.top - border;
+  const int captionWidth = (outer.right - outer.left) - 2 * border;
+  // Right of any caption text, left of the boxes.
+  const int x = captionWidth - 90, y = captionHeight / 2;
+  const COLORREF seen = ScreenPixel(window, border + x, border + y);
+  const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
+  const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
+  EXPECT_TRUE(seen == active || seen == inactive) << std::hex << seen << " " << active << " " << inactive;
+}
+
+struct MessageBoxSeen {
+  bool found = false;
+  COLORREF background = 0, buttonFace = 0, expectedButtonFace = 0;
+  COLORREF staticText = 0xFFFFFF;
+};
+MessageBoxSeen messageBoxSeen;
+
+BOOL CALLBACK FindMessageBox(HWND candidate, LPARAM data) {
+  char className[16] = "";
+  GetClassNameA(candidate, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(candidate)) return TRUE;
+  *reinterpret_cast<HWND*>(data) = candidate;
+  return FALSE;
+}
+
+void CALLBACK InspectMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (!box) return;
+  KillTimer(nullptr, timer);
+  const skin::Skin s = LoadSkin(9);
+  messageBoxSeen.found = true;
+  messageBoxSeen.background = ErasedPixel(box, 0, 0);
+  HWND ok = FindWindowExA(box, nullptr, "Button", nullptr);
+  if (ok) {
+    messageBoxSeen.buttonFace = PrintedPixel(ok, 2, 10);
+    RECT face;
+    GetClientRect(ok, &face);
+    messageBoxSeen.expectedButtonFace = ToRef(skin::ColourAt(s.button, 2, 10, face.right, face.bottom));
+  }
+  HWND text = FindWindowExA(box, nullptr, "Static", nullptr);
+  if (text) {
+    HDC dc = GetDC(text);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SendMessageA(box, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text));
+    messageBoxSeen.staticText = GetTextColor(dc);
+    ReleaseDC(text, dc);
+  }
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
+  ASSERT_NE(attach(SkinPath(9).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(9);
+  messageBoxSeen = MessageBoxSeen();
+  ASSERT_NE(SetTimer(nullptr, 0, 100, InspectMessageBox), 0u);
+  MessageBoxA(window, "skin", "Lexorin", MB_OK);
+  ASSERT_TRUE(messageBoxSeen.found);
+  EXPECT_EQ(messageBoxSeen.background, ToRef(s.client.first));
+  EXPECT_EQ(messageBoxSeen.buttonFace, messageBoxSeen.expectedButtonFace);
+  EXPECT_EQ(messageBoxSeen.staticText, RGB(0, 0, 0));
+
+  // A captioned window made now is restyled; a window without a title bar (as Wine's
+  // own helper windows are) is left alone.
+  HWND later = CreateWindowExA(0, "STATIC", "later", WS_OVERLAPPEDWINDOW, 0, 0, 200, 120, nullptr, nullptr,
+                               nullptr, nullptr);
+  HWND bare = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(later, nullptr);
+  ASSERT_NE(bare, nullptr);
+  EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
+  EXPECT_NE(GetPropA(later, "LexorinSkinRecord"), nullptr);
+  EXPECT_EQ(GetPropA(bare, "LexorinSkinRecord"), nullptr);
+  DestroyWindow(later);
+  DestroyWindow(bare);
+}
+
+}  // namespace
