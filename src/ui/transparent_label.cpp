@@ -14,33 +14,32 @@ HFONT LabelFont(HWND label) {
   return reinterpret_cast<HFONT>(GetWindowLongPtrA(label, kFontSlot));
 }
 
-// The label has no background: what lies under it is the parent's background and the
-// siblings stacked below it, drawn here in that order before the caption goes on top.
-void DrawSurroundings(HWND label, HDC dc) {
-  HWND parent = GetParent(label);
-  RECT labelRect;
-  GetWindowRect(label, &labelRect);
-  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&labelRect), 2);
+RECT RectInParent(HWND window) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
 
+// The label has no background: under its letters lies the parent's background.
+void DrawParentBackground(HWND label, HDC dc) {
+  const RECT labelRect = RectInParent(label);
   POINT origin;
   SetViewportOrgEx(dc, -labelRect.left, -labelRect.top, &origin);
-  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SendMessageA(GetParent(label), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
   SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
 
+// Where a visible control stacked below the label overlaps it, that control shows through
+// and paints those pixels itself; the label leaves them alone.
+void ExcludeControlsBelow(HWND label, HDC dc) {
+  const RECT labelRect = RectInParent(label);
   for (HWND below = GetWindow(label, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT)) {
-    if (!IsWindowVisible(below)) continue;
-    RECT belowRect, overlap;
-    GetWindowRect(below, &belowRect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&belowRect), 2);
-    if (!IntersectRect(&overlap, &belowRect, &labelRect)) continue;
-    // Only the overlap: a control may paint past its own edges when printed.
-    const int saved = SaveDC(dc);
-    IntersectClipRect(dc, overlap.left - labelRect.left, overlap.top - labelRect.top,
-                      overlap.right - labelRect.left, overlap.bottom - labelRect.top);
-    SetViewportOrgEx(dc, belowRect.left - labelRect.left, belowRect.top - labelRect.top, nullptr);
-    SendMessageA(below, WM_PRINT, reinterpret_cast<WPARAM>(dc),
-                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
-    RestoreDC(dc, saved);
+    RECT overlap;
+    const RECT belowRect = RectInParent(below);
+    if (!IsWindowVisible(below) || !IntersectRect(&overlap, &belowRect, &labelRect)) continue;
+    ExcludeClipRect(dc, overlap.left - labelRect.left, overlap.top - labelRect.top,
+                    overlap.right - labelRect.left, overlap.bottom - labelRect.top);
   }
 }
 
@@ -65,8 +64,9 @@ void OnPaint(HWND label) {
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, bounds.right, bounds.bottom);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  DrawSurroundings(label, dc);
+  DrawParentBackground(label, dc);
   DrawCaption(label, dc, bounds);
+  ExcludeControlsBelow(label, screen);
   BitBlt(screen, 0, 0, bounds.right, bounds.bottom, dc, 0, 0, SRCCOPY);
   SelectObject(dc, oldBitmap);
   DeleteObject(bitmap);
