@@ -95,7 +95,9 @@ TEST_F(Layout, ControlsMatchTheDescriptionInStackingOrder) {
     EXPECT_EQ(style & want.requiredStyle, want.requiredStyle) << std::hex << style;
     EXPECT_EQ(style & want.forbiddenStyle, 0u) << std::hex << style;
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtrA(control, GWL_EXSTYLE)) & WS_EX_CLIENTEDGE, want.exStyle);
-    if (want.textUtf8) EXPECT_EQ(driver::WindowText(control), Gbk(want.textUtf8));
+    if (want.textUtf8) {
+      EXPECT_EQ(driver::WindowText(control), Gbk(want.textUtf8));
+    }
   }
 }
 
