@@ -11,6 +11,9 @@ namespace {
 HHOOK cbtHook = nullptr;
 DWORD hookThread = 0;
 
+// Helper windows the system makes in the program's thread.
+constexpr const char* kNeverRestyled[] = {"IME", "OleMainThreadWndClass", "OleDdeWndClass", "MSCTFIME UI"};
+
 bool ClassIs(HWND window, const char* name) {
   char className[32] = "";
   GetClassNameA(window, className, sizeof className);
@@ -38,6 +41,10 @@ bool IsRestyledFrame(HWND window) {
 bool KindOf(HWND window, LONG style, HWND parent, Kind& kind) {
   if (!(style & WS_CHILD)) {
     kind = Kind::Frame;
+    if (parent == HWND_MESSAGE) return false;
+    for (const char* name : kNeverRestyled) {
+      if (ClassIs(window, name)) return false;
+    }
     return (style & WS_CAPTION) == WS_CAPTION;
   }
   if (!IsRestyledFrame(GetAncestor(parent, GA_ROOT))) return false;
