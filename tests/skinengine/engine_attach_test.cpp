@@ -205,6 +205,12 @@ TEST_F(EngineAttach, CaptionIsPaintedInTheSkin) {
   const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
   const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
   EXPECT_TRUE(seen == active || seen == inactive) << std::hex << seen << " " << active << " " << inactive;
+
+  // The title bar follows activation.
+  SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(ScreenPixel(window, border + x, border + y), inactive);
+  SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(ScreenPixel(window, border + x, border + y), active);
 }
 
 struct MessageBoxSeen {
