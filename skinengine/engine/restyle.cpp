@@ -2,6 +2,8 @@
 
 #include <dwmapi.h>
 
+#include <new>
+
 #include "engine/skin_state.h"
 #include "engine/window_record.h"
 
