@@ -120,6 +120,23 @@ TEST_F(EngineAttach, ButtonsAndTextBoxesShowTheirStates) {
   EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editBorder));
 }
 
+TEST_F(EngineAttach, OpenedListShowsTheCurrentEntryInTitleBarColours) {
+  ASSERT_NE(attach(SkinPath(12).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(12);
+  HWND combo = ui::ControlWindow(ui::ControlName::组合框1);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+  HWND list = info.hwndList;
+  SendMessageA(list, LB_SETCURSEL, 1, 0);
+  RECT first, second;
+  SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  EXPECT_EQ(PrintedPixel(list, first.right - 2, first.top + 1), ToRef(s.listBackground));
+  EXPECT_EQ(PrintedPixel(list, second.right - 2, second.top + 1), ToRef(s.caption.first));
+  SendMessageA(list, LB_SETCURSEL, SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
+}
+
 // Finds the close and minimise boxes through the window's own hit testing.
 RECT BoxByHitTest(HWND window, LRESULT which) {
   RECT outer, client;
@@ -274,6 +291,13 @@ TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
   ASSERT_NE(bare, nullptr);
   EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
   EXPECT_NE(GetPropA(later, "LexorinSkinRecord"), nullptr);
+  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 5, 5, 80, 100, later,
+                               nullptr, nullptr, nullptr);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
+  EXPECT_NE(GetPropA(combo, "LexorinSkinRecord"), nullptr);
+  EXPECT_NE(GetPropA(info.hwndList, "LexorinSkinRecord"), nullptr);
   EXPECT_EQ(GetPropA(bare, "LexorinSkinRecord"), nullptr);
   DestroyWindow(later);
   DestroyWindow(bare);
