@@ -1,0 +1,6 @@
+#pragma once
+// Resource numbers of the payloads built into the executable (type RCDATA). The resource
+// script reads this file too, so it holds preprocessor definitions only.
+#define LEXORIN_PAYLOAD_SKIN_ENGINE 100
+// Skin file n (1 to 55) is resource LEXORIN_PAYLOAD_SKIN_FILE_BASE + n.
+#define LEXORIN_PAYLOAD_SKIN_FILE_BASE 200
