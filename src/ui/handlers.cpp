@@ -1,6 +1,7 @@
 #include "ui/handlers.h"
 
 #include "app/window_list.h"
+#include "appearance/apply_random_skin.h"
 #include "ui/controls.h"
 #include "ui/status_texts.h"
 
@@ -11,7 +12,10 @@ void SetStatus(const char* status) { SetWindowTextA(ControlWindow(ControlName::é
 
 }  // namespace
 
-void OnWindowCreated(HWND) { SetStatus(kStatusDirectionChosenFirst); }
+void OnWindowCreated(HWND) {
+  appearance::ApplyRandomSkin();
+  SetStatus(kStatusDirectionChosenFirst);
+}
 
 void OnDirectionSelected() {}
 
