@@ -77,6 +77,27 @@ void PaintEditBorderNow(HWND edit) {
   ReleaseDC(edit, dc);
 }
 
+// What the transparent labels ask of the text box below them. The default handler
+// draws the client area at the window's origin, over the edge, so the client part is
+// printed here at its own place, and the edge last.
+void PrintEdit(HWND edit, HDC dc, LPARAM flags) {
+  if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(edit)) return;
+  if (flags & PRF_NONCLIENT) DefSubclassProc(edit, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+  if (flags & PRF_CLIENT) {
+    RECT outer, client;
+    GetWindowRect(edit, &outer);
+    GetClientRect(edit, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(edit, &origin);
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, origin.x - outer.left, origin.y - outer.top, nullptr);
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    SendMessageA(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags & (PRF_CLIENT | PRF_ERASEBKGND));
+    RestoreDC(dc, saved);
+  }
+  if (flags & PRF_NONCLIENT) PaintEditBorder(edit, dc);
+}
+
 void PaintCombo(HWND combo, HDC target) {
   RECT box;
   GetClientRect(combo, &box);
@@ -236,11 +257,7 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
       PaintEditBorderNow(edit);
       return result;
     }
-    case WM_PRINT: {
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-      if (lParam & PRF_NONCLIENT) PaintEditBorder(edit, reinterpret_cast<HDC>(wParam));
-      return result;
-    }
+    case WM_PRINT: PrintEdit(edit, reinterpret_cast<HDC>(wParam), lParam); return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);

@@ -118,6 +118,10 @@ TEST_F(EngineAttach, ButtonsAndTextBoxesShowTheirStates) {
   SetFocus(source);
   PumpMessages();
   EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editBorder));
+
+  // The status line lies over the result box's top row and prints the box to show it.
+  EXPECT_EQ(PrintedWindowPixel(result, middle, 0), ToRef(s.editBorder));
+  EXPECT_EQ(PrintedWindowPixel(result, middle, 1), ToRef(s.editBackground));
 }
 
 TEST_F(EngineAttach, OpenedListShowsTheCurrentEntryInTitleBarColours) {
