@@ -177,19 +177,22 @@ TEST(SkinStart, EngineThatCannotBeBoundEndsTheProgramWithTheFatalReport) {
 }
 
 TEST(SkinStart, LibraryOnTheSearchPathIsNotLoaded) {
-  // A working engine in a directory on PATH, while the copy beside the program cannot
-  // be loaded: the program must not fall back to it.
+  // A working engine in a directory on PATH, while the copy beside the program is a
+  // library for another processor, which the system's search steps over: the program
+  // must not fall back to the search.
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
   const std::string searched = std::string(temp) + "lexorin-search-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(searched.c_str(), nullptr);
   const std::string planted = searched + "\\hrttp.dll";
   ASSERT_TRUE(CopyFileA(BesideThisTest("hrttp.dll").c_str(), planted.c_str(), FALSE));
+  const std::string foreign = Content(BesideThisTest("x86_library.dll"));
+  ASSERT_FALSE(foreign.empty());
   {
     StartOptions options;
     options.waitForWindow = false;
     options.pathPrefix = searched;
-    options.prepare = [](const std::string& app) { CreateDirectoryA((app + "\\hrttp.dll").c_str(), nullptr); };
+    options.prepare = [&foreign](const std::string& app) { PlantReadOnly(app + "\\hrttp.dll", foreign); };
     LexorinProcess program(options);
     ExpectFatalBindingReport(program);
   }
