@@ -10,7 +10,7 @@ namespace {
 ByteBlock PayloadResource(int id) {
   // The executable's own module, also when this code is linked into a library.
   HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
   if (!resource) return {};
   HGLOBAL loaded = LoadResource(module, resource);
   const DWORD length = SizeofResource(module, resource);
@@ -24,7 +24,7 @@ ByteBlock PayloadResource(int id) {
 ByteBlock SkinEnginePayload() { return PayloadResource(LEXORIN_PAYLOAD_SKIN_ENGINE); }
 
 ByteBlock SkinFilePayload(int skinFile) {
-  if (skinFile < 1 || skinFile > 55) return {};
+  if (skinFile < 1 || skinFile > LEXORIN_PAYLOAD_SKIN_FILE_COUNT) return {};
   return PayloadResource(LEXORIN_PAYLOAD_SKIN_FILE_BASE + skinFile);
 }
 

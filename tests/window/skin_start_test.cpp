@@ -54,7 +54,7 @@ std::vector<std::string> SkinPayloadsOf(const std::string& executable) {
   HMODULE module = LoadLibraryExA(executable.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) return skins;
   for (int id = 201; id <= 255; ++id) {
-    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10));
+    HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), RT_RCDATA);
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
     if (bytes) skins.emplace_back(bytes, SizeofResource(module, resource));
