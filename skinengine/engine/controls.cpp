@@ -77,6 +77,27 @@ void PaintEditBorderNow(HWND edit) {
   ReleaseDC(edit, dc);
 }
 
+// What the transparent labels ask of the text box below them. The default handler
+// draws the client area at the window's origin, over the edge, so the client part is
+// printed here at its own place, and the edge last.
+void PrintEdit(HWND edit, HDC dc, LPARAM flags) {
+  if ((flags & PRF_CHECKVISIBLE) && !IsWindowVisible(edit)) return;
+  if (flags & PRF_NONCLIENT) DefSubclassProc(edit, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_NONCLIENT);
+  if (flags & PRF_CLIENT) {
+    RECT outer, client;
+    GetWindowRect(edit, &outer);
+    GetClientRect(edit, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(edit, &origin);
+    const int saved = SaveDC(dc);
+    OffsetViewportOrgEx(dc, origin.x - outer.left, origin.y - outer.top, nullptr);
+    IntersectClipRect(dc, 0, 0, client.right, client.bottom);
+    SendMessageA(edit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags & (PRF_CLIENT | PRF_ERASEBKGND));
+    RestoreDC(dc, saved);
+  }
+  if (flags & PRF_NONCLIENT) PaintEditBorder(edit, dc);
+}
+
 void PaintCombo(HWND combo, HDC target) {
   RECT box;
   GetClientRect(combo, &box);
@@ -111,6 +132,39 @@ void PaintCombo(HWND combo, HDC target) {
   offscreen.CopyTo(target, 0, 0);
 }
 
+// The opened list: entries in the list colours, the current one in the title bar's
+// colours (a pair the readability test covers). The scroll bar stays the system's.
+void PaintList(HWND list, HDC target) {
+  RECT box;
+  GetClientRect(list, &box);
+  Offscreen offscreen(target, box.right, box.bottom);
+  HDC dc = offscreen.dc();
+  const skin::Skin& s = ActiveSkin();
+  FillSolid(dc, box, s.listBackground);
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  const LRESULT current = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  LRESULT index = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+  for (; index >= 0 && index < count; ++index) {
+    RECT item;
+    if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) == LB_ERR ||
+        item.top >= box.bottom) {
+      break;
+    }
+    const bool selected = index == current;
+    if (selected) FillSolid(dc, item, s.caption.first);
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length <= 0 || length >= 4096) continue;
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const LRESULT copied = SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&text[0]));
+    if (copied <= 0 || copied > length) continue;
+    RECT area = item;
+    area.left += 2;
+    DrawWindowText(dc, list, text.c_str(), static_cast<int>(copied), area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
+                   selected ? s.captionText : s.listText);
+  }
+  offscreen.CopyTo(target, 0, 0);
+}
+
 // Messages after which the default button or list handler may have drawn directly.
 bool DrawsDirectly(UINT message) {
   switch (message) {
@@ -121,6 +175,16 @@ bool DrawsDirectly(UINT message) {
     case CB_SETCURSEL: case CB_SHOWDROPDOWN: case CB_SELECTSTRING:
       return true;
     default: return false;
+  }
+}
+
+// The opened list also moves its highlight with the mouse and scrolls on a timer.
+bool ListDrawsDirectly(UINT message) {
+  switch (message) {
+    case WM_MOUSEMOVE: case WM_TIMER: case WM_VSCROLL: case LB_SETCURSEL: case LB_SETTOPINDEX:
+    case LB_SETCARETINDEX:
+      return true;
+    default: return DrawsDirectly(message);
   }
 }
 
@@ -193,11 +257,7 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
       PaintEditBorderNow(edit);
       return result;
     }
-    case WM_PRINT: {
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-      if (lParam & PRF_NONCLIENT) PaintEditBorder(edit, reinterpret_cast<HDC>(wParam));
-      return result;
-    }
+    case WM_PRINT: PrintEdit(edit, reinterpret_cast<HDC>(wParam), lParam); return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
@@ -228,6 +288,27 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
   }
   const LRESULT result = DefSubclassProc(combo, message, wParam, lParam);
   if (DrawsDirectly(message) && IsWindow(combo)) RepaintNow(combo);
+  return result;
+}
+
+LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                          DWORD_PTR data) {
+  WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(list, &paint);
+      if (dc) PaintList(list, dc);
+      EndPaint(list, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT: PaintList(list, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_NCDESTROY: Unsubclass(list, ListProc, &record); return DefSubclassProc(list, message, wParam, lParam);
+    default: break;
+  }
+  const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+  if (ListDrawsDirectly(message) && IsWindowVisible(list)) RepaintNow(list);
   return result;
 }
 

@@ -2,6 +2,8 @@
 
 #include <dwmapi.h>
 
+#include <new>
+
 #include "engine/skin_state.h"
 #include "engine/window_record.h"
 
@@ -10,6 +12,9 @@ namespace {
 
 HHOOK cbtHook = nullptr;
 DWORD hookThread = 0;
+
+// Helper windows the system makes in the program's thread.
+constexpr const char* kNeverRestyled[] = {"IME", "OleMainThreadWndClass", "OleDdeWndClass", "MSCTFIME UI"};
 
 bool ClassIs(HWND window, const char* name) {
   char className[32] = "";
@@ -23,6 +28,7 @@ SUBCLASSPROC ProcOf(Kind kind) {
     case Kind::Button: return ButtonProc;
     case Kind::Edit: return EditProc;
     case Kind::Combo: return ComboProc;
+    case Kind::List: return ListProc;
   }
   return nullptr;
 }
@@ -36,8 +42,18 @@ bool IsRestyledFrame(HWND window) {
 // text boxes and drop-down lists inside one. Everything else (Wine's IME and OLE windows,
 // the opened list, other controls) is left as it is.
 bool KindOf(HWND window, LONG style, HWND parent, Kind& kind) {
+  if (ClassIs(window, "ComboLBox")) {
+    // The opened list: a popup made by its drop-down list (`parent` is that list).
+    const WindowRecord* owner = parent ? RecordOf(parent) : nullptr;
+    kind = Kind::List;
+    return owner && owner->kind == Kind::Combo;
+  }
   if (!(style & WS_CHILD)) {
     kind = Kind::Frame;
+    if (parent == HWND_MESSAGE) return false;
+    for (const char* name : kNeverRestyled) {
+      if (ClassIs(window, name)) return false;
+    }
     return (style & WS_CAPTION) == WS_CAPTION;
   }
   if (!IsRestyledFrame(GetAncestor(parent, GA_ROOT))) return false;
@@ -87,7 +103,13 @@ bool Restyle(HWND window, LONG style, HWND parent) {
 }
 
 BOOL CALLBACK RestyleChild(HWND child, LPARAM) {
-  Restyle(child, GetWindowLongA(child, GWL_STYLE), GetParent(child));
+  if (!Restyle(child, GetWindowLongA(child, GWL_STYLE), GetParent(child))) return TRUE;
+  // A drop-down list's opened list is a popup of its own, found through the list.
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  if (RecordOf(child)->kind == Kind::Combo && GetComboBoxInfo(child, &info) && info.hwndList) {
+    Restyle(info.hwndList, GetWindowLongA(info.hwndList, GWL_STYLE), child);
+  }
   return TRUE;
 }
 

@@ -6,7 +6,7 @@
 
 namespace engine {
 
-enum class Kind { Frame, Button, Edit, Combo };
+enum class Kind { Frame, Button, Edit, Combo, List };
 
 enum class CaptionBox { None, Minimise, Maximise, Close };
 
@@ -25,6 +25,7 @@ LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 LRESULT CALLBACK ButtonProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 LRESULT CALLBACK EditProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 LRESULT CALLBACK ComboProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
 // The record is also kept as a window property, so the engine can tell which windows
 // it restyled (and which top-level window a new control belongs to).

@@ -1,6 +1,7 @@
 #include "ui/handlers.h"
 
 #include "app/window_list.h"
+#include "appearance/apply_random_skin.h"
 #include "translate/translate_text.h"
 #include "ui/clipboard.h"
 #include "ui/control_text.h"
@@ -17,7 +18,10 @@ void SetStatus(const std::string& status) { WriteText(ControlName::透明标签2
 
 }  // namespace
 
-void OnWindowCreated(HWND) { SetStatus(kStatusDirectionChosenFirst); }
+void OnWindowCreated(HWND) {
+  appearance::ApplyRandomSkin();
+  SetStatus(kStatusDirectionChosenFirst);
+}
 
 void OnDirectionSelected() {
   SetStatus(kStatusDirectionChosen + ListEntryText(ListSelection()));

@@ -118,6 +118,27 @@ TEST_F(EngineAttach, ButtonsAndTextBoxesShowTheirStates) {
   SetFocus(source);
   PumpMessages();
   EXPECT_EQ(ScreenPixel(result, 0, middle), ToRef(s.editBorder));
+
+  // The status line lies over the result box's top row and prints the box to show it.
+  EXPECT_EQ(PrintedWindowPixel(result, middle, 0), ToRef(s.editBorder));
+  EXPECT_EQ(PrintedWindowPixel(result, middle, 1), ToRef(s.editBackground));
+}
+
+TEST_F(EngineAttach, OpenedListShowsTheCurrentEntryInTitleBarColours) {
+  ASSERT_NE(attach(SkinPath(12).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(12);
+  HWND combo = ui::ControlWindow(ui::ControlName::组合框1);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+  HWND list = info.hwndList;
+  SendMessageA(list, LB_SETCURSEL, 1, 0);
+  RECT first, second;
+  SendMessageA(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+  EXPECT_EQ(PrintedPixel(list, first.right - 2, first.top + 1), ToRef(s.listBackground));
+  EXPECT_EQ(PrintedPixel(list, second.right - 2, second.top + 1), ToRef(s.caption.first));
+  SendMessageA(list, LB_SETCURSEL, SendMessageA(combo, CB_GETCURSEL, 0, 0), 0);
 }
 
 // Finds the close and minimise boxes through the window's own hit testing.
@@ -205,6 +226,12 @@ TEST_F(EngineAttach, CaptionIsPaintedInTheSkin) {
   const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
   const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
   EXPECT_TRUE(seen == active || seen == inactive) << std::hex << seen << " " << active << " " << inactive;
+
+  // The title bar follows activation.
+  SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(ScreenPixel(window, border + x, border + y), inactive);
+  SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(ScreenPixel(window, border + x, border + y), active);
 }
 
 struct MessageBoxSeen {
@@ -268,6 +295,13 @@ TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
   ASSERT_NE(bare, nullptr);
   EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
   EXPECT_NE(GetPropA(later, "LexorinSkinRecord"), nullptr);
+  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 5, 5, 80, 100, later,
+                               nullptr, nullptr, nullptr);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
+  EXPECT_NE(GetPropA(combo, "LexorinSkinRecord"), nullptr);
+  EXPECT_NE(GetPropA(info.hwndList, "LexorinSkinRecord"), nullptr);
   EXPECT_EQ(GetPropA(bare, "LexorinSkinRecord"), nullptr);
   DestroyWindow(later);
   DestroyWindow(bare);

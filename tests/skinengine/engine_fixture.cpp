@@ -102,6 +102,15 @@ COLORREF PrintedPixel(HWND control, int x, int y) {
   });
 }
 
+COLORREF PrintedWindowPixel(HWND window, int x, int y) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  return DrawnPixel(window, outer.right - outer.left, outer.bottom - outer.top, x, y, [&](HDC dc) {
+    SendMessageA(window, WM_PRINT, reinterpret_cast<WPARAM>(dc),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+  });
+}
+
 COLORREF ScreenPixel(HWND window, int x, int y) {
   HDC dc = GetWindowDC(window);
   const COLORREF pixel = GetPixel(dc, x, y);

@@ -30,6 +30,8 @@ bool operator==(const Layout& a, const Layout& b);
 COLORREF ErasedPixel(HWND window, int x, int y, POINT origin = {0, 0});
 // The colour at (x, y) of a control drawn with WM_PRINTCLIENT into a memory DC.
 COLORREF PrintedPixel(HWND control, int x, int y);
+// The colour at (x, y) of a window printed whole (WM_PRINT, as the labels ask it).
+COLORREF PrintedWindowPixel(HWND window, int x, int y);
 // The colour on screen at (x, y) of the window, window coordinates.
 COLORREF ScreenPixel(HWND window, int x, int y);
 

@@ -53,13 +53,18 @@ void DeleteTree(const std::string& directory) {
   RemoveDirectoryA(directory.c_str());
 }
 
-// The driver's environment with TEMP and TMP pointing at the program's own directory.
-std::string EnvironmentWithTemp(const std::string& temp) {
+// The driver's environment with TEMP and TMP pointing at the program's own directory,
+// and pathPrefix, when given, in front of PATH.
+std::string EnvironmentWithTemp(const std::string& temp, const std::string& pathPrefix = {}) {
   std::string block;
   char* strings = GetEnvironmentStringsA();
   for (const char* entry = strings; *entry; entry += std::strlen(entry) + 1) {
     if (_strnicmp(entry, "TEMP=", 5) == 0 || _strnicmp(entry, "TMP=", 4) == 0) continue;
-    block += entry;
+    if (!pathPrefix.empty() && _strnicmp(entry, "PATH=", 5) == 0) {
+      block += "PATH=" + pathPrefix + ";" + (entry + 5);
+    } else {
+      block += entry;
+    }
     block += '\0';
   }
   FreeEnvironmentStringsA(strings);
@@ -155,24 +160,33 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 }
 
 LexorinProcess::LexorinProcess(const StartOptions& options) {
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  rootDirectory_ = std::string(temp) + "lexorin-test-" + std::to_string(GetCurrentProcessId()) +
-                   "-" + std::to_string(++counter);
-  DeleteTree(rootDirectory_);
-  appDirectory_ = rootDirectory_ + "\\app";
-  tempDirectory_ = rootDirectory_ + "\\temp";
-  CreateDirectoryA(rootDirectory_.c_str(), nullptr);
-  CreateDirectoryA(appDirectory_.c_str(), nullptr);
-  CreateDirectoryA(tempDirectory_.c_str(), nullptr);
-  const std::string exe = appDirectory_ + "\\" + options.executable;
-  if (!CopyFileA((ModuleDirectory() + "\\" + options.executable).c_str(), exe.c_str(), FALSE)) {
-    ADD_FAILURE() << "cannot copy " << options.executable << " next to the test";
-    return;
+  const std::string exeName = options.executable;
+  if (options.shareFoldersWith) {
+    rootDirectory_ = options.shareFoldersWith->rootDirectory_;
+    appDirectory_ = options.shareFoldersWith->appDirectory_;
+    tempDirectory_ = options.shareFoldersWith->tempDirectory_;
+    ownsFolders_ = false;
+  } else {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    rootDirectory_ = std::string(temp) + "lexorin-test-" + std::to_string(GetCurrentProcessId()) +
+                     "-" + std::to_string(++counter);
+    DeleteTree(rootDirectory_);
+    appDirectory_ = rootDirectory_ + "\\app";
+    tempDirectory_ = rootDirectory_ + "\\temp";
+    CreateDirectoryA(rootDirectory_.c_str(), nullptr);
+    CreateDirectoryA(appDirectory_.c_str(), nullptr);
+    CreateDirectoryA(tempDirectory_.c_str(), nullptr);
+    if (!CopyFileA((ModuleDirectory() + "\\" + exeName).c_str(), (appDirectory_ + "\\" + exeName).c_str(),
+                   FALSE)) {
+      ADD_FAILURE() << "cannot copy " << exeName << " next to the test";
+      return;
+    }
   }
+  const std::string exe = appDirectory_ + "\\" + exeName;
   if (options.prepare) options.prepare(appDirectory_);
 
-  std::string environment = EnvironmentWithTemp(tempDirectory_);
+  std::string environment = EnvironmentWithTemp(tempDirectory_, options.pathPrefix);
   std::string commandLine = "\"" + exe + "\" " + options.arguments;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -200,6 +214,7 @@ LexorinProcess::~LexorinProcess() {
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
   }
+  if (!ownsFolders_) return;
   // The program's files may stay locked for a moment after it ends.
   WaitUntil([this] {
     DeleteTree(rootDirectory_);

@@ -26,6 +26,8 @@ RECT ChildRect(HWND child);
 // The text of a message box: its caption, ": ", and its static texts.
 std::string MessageBoxText(HWND box);
 
+class LexorinProcess;
+
 struct StartOptions {
   // The program to start, from the test's own folder, and its command-line arguments.
   std::string executable = "Lexorin.exe";
@@ -34,6 +36,11 @@ struct StartOptions {
   std::function<void(const std::string& appDirectory)> prepare;
   // Wait for the main window to be shown; false for starts that are expected to fail.
   bool waitForWindow = true;
+  // Start in the application folder and TEMP of this running program instead of fresh
+  // ones (a second copy of an installed program); its owner removes them.
+  const LexorinProcess* shareFoldersWith = nullptr;
+  // A directory put in front of the program's PATH.
+  std::string pathPrefix;
 };
 
 class LexorinProcess {
@@ -48,6 +55,8 @@ class LexorinProcess {
   DWORD ProcessId() const { return info_.dwProcessId; }
 
   HWND Window() const { return window_; }
+  // Whether a main window of the process is visible now.
+  bool MainWindowShown() const { return FindMainWindow() != nullptr; }
   // The controls in stacking order, top first.
   std::vector<HWND> Controls() const;
   // The control of the given class whose client-area rectangle starts at left, top.
@@ -85,6 +94,7 @@ class LexorinProcess {
   std::string tempDirectory_;
   PROCESS_INFORMATION info_ = {};
   HWND window_ = nullptr;
+  bool ownsFolders_ = true;
 };
 
 // Waits until the condition holds, pumping nothing; false when the time ran out.

@@ -1,0 +1,23 @@
+#include "appearance/apply_random_skin.h"
+
+#include <string>
+
+#include "app/payload_store.h"
+#include "app/write_bytes_to_file.h"
+#include "appearance/random_generator.h"
+#include "appearance/skin_engine_binding.h"
+#include "appearance/skin_file_path.h"
+#include "appearance/skin_slot_table.h"
+
+namespace appearance {
+
+void ApplyRandomSkin() {
+  SeedRandom();
+  const int slot = RandomInRange(1, kSkinSlotCount);
+  const std::string path = SkinFilePath();
+  // When the file cannot be written, the engine meets whatever an earlier run left there.
+  app::WriteBytesToFile(path.c_str(), {app::SkinFilePayload(SkinSlotTable(slot))});
+  AttachSkin(path.c_str(), "");
+}
+
+}  // namespace appearance
