@@ -177,6 +177,10 @@ LexorinProcess::LexorinProcess(const StartOptions& options) {
     CreateDirectoryA(rootDirectory_.c_str(), nullptr);
     CreateDirectoryA(appDirectory_.c_str(), nullptr);
     CreateDirectoryA(tempDirectory_.c_str(), nullptr);
+    for (const std::string& folder : options.appSubdirectories) {
+      appDirectory_ += "\\" + folder;
+      CreateDirectoryA(appDirectory_.c_str(), nullptr);
+    }
     if (!CopyFileA((ModuleDirectory() + "\\" + exeName).c_str(), (appDirectory_ + "\\" + exeName).c_str(),
                    FALSE)) {
       ADD_FAILURE() << "cannot copy " << exeName << " next to the test";

@@ -41,6 +41,9 @@ struct StartOptions {
   const LexorinProcess* shareFoldersWith = nullptr;
   // A directory put in front of the program's PATH.
   std::string pathPrefix;
+  // Folders (names in code page 936) made one inside the other in the fresh application
+  // folder; the program is copied into the innermost one.
+  std::vector<std::string> appSubdirectories;
 };
 
 class LexorinProcess {
