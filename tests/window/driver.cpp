@@ -249,6 +249,17 @@ HWND LexorinProcess::ControlAt(const char* className, int left, int top) const {
   return nullptr;
 }
 
+Controls::Controls(const LexorinProcess& program)
+    : source(program.ControlAt("Edit", 8, 40)),
+      result(program.ControlAt("Edit", 8, 184)),
+      list(program.ControlAt("ComboBox", 8, 131)),
+      copy(program.ControlAt("Button", 172, 128)),
+      clear(program.ControlAt("Button", 91, 128)),
+      exit(program.ControlAt("Button", 335, 128)),
+      translate(program.ControlAt("Button", 254, 128)),
+      status(program.ControlAt("LexorinTransparentLabel", 8, 160)),
+      clock(program.ControlAt("LexorinTransparentLabel", 8, 8)) {}
+
 bool LexorinProcess::Click(HWND button) const {
   DWORD_PTR result = 0;
   return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kTimeoutMs, &result) != 0;

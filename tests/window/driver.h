@@ -100,6 +100,12 @@ class LexorinProcess {
   bool ownsFolders_ = true;
 };
 
+// The main window's controls, found by class and place.
+struct Controls {
+  explicit Controls(const LexorinProcess& program);
+  HWND source, result, list, copy, clear, exit, translate, status, clock;
+};
+
 // Waits until the condition holds, pumping nothing; false when the time ran out.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs);
 

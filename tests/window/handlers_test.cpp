@@ -14,24 +14,8 @@ using service_control::ServiceControl;
 
 const std::string kChosenPrefix = Gbk(u8"操作结果：你所选择的翻译类型是  ");
 
-struct Window {
-  explicit Window(const LexorinProcess& p)
-      : program(p),
-        source(p.ControlAt("Edit", 8, 40)),
-        result(p.ControlAt("Edit", 8, 184)),
-        list(p.ControlAt("ComboBox", 8, 131)),
-        copy(p.ControlAt("Button", 172, 128)),
-        clear(p.ControlAt("Button", 91, 128)),
-        translate(p.ControlAt("Button", 254, 128)),
-        status(p.ControlAt("LexorinTransparentLabel", 8, 160)),
-        clock(p.ControlAt("LexorinTransparentLabel", 8, 8)) {}
-
-  std::string Status() const { return driver::WindowText(status); }
-  std::string Result() const { return driver::WindowText(result); }
-
-  const LexorinProcess& program;
-  HWND source, result, list, copy, clear, translate, status, clock;
-};
+std::string Status(const driver::Controls& c) { return driver::WindowText(c.status); }
+std::string Result(const driver::Controls& c) { return driver::WindowText(c.result); }
 
 std::optional<std::string> ClipboardText() {
   std::optional<std::string> text;
@@ -66,7 +50,7 @@ class Handlers : public ::testing::Test {
 
   ServiceControl service;
   LexorinProcess program;
-  Window w{program};
+  driver::Controls w{program};
 };
 
 TEST_F(Handlers, ChoosingAnEntryNamesItInTheStatusLine) {
@@ -76,8 +60,8 @@ TEST_F(Handlers, ChoosingAnEntryNamesItInTheStatusLine) {
   } cases[] = {{5, u8"中--->阿拉伯"}, {11, u8"中--->印度尼西亚"}, {23, u8"印度尼西亚--->中"}, {25, u8""}, {0, u8"中--->英"}};
   for (const auto& c : cases) {
     program.SelectListEntry(w.list, c.position);
-    EXPECT_TRUE(driver::WaitUntil([&] { return w.Status() == kChosenPrefix + Gbk(c.entry); }, 3000))
-        << c.position << ": " << w.Status();
+    EXPECT_TRUE(driver::WaitUntil([&] { return Status(w) == kChosenPrefix + Gbk(c.entry); }, 3000))
+        << c.position << ": " << Status(w);
   }
 }
 
@@ -101,8 +85,8 @@ TEST_F(Handlers, TranslatesInTheChosenDirection) {
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], std::string("GET /v2/Http.svc/Translate?appId=7A1C3E9B06D8F2A4C5B7E1D09F3A6C8E2B4D7F10"
                                     "&text=%61%62%63") + c.query + " HTTP/1.1");
-    EXPECT_EQ(w.Result(), Gbk(u8"你好，世界"));
-    EXPECT_EQ(w.Status(), Gbk(u8"操作结果：已经翻译出，请核对！"));
+    EXPECT_EQ(Result(w), Gbk(u8"你好，世界"));
+    EXPECT_EQ(Status(w), Gbk(u8"操作结果：已经翻译出，请核对！"));
   }
 }
 
@@ -111,23 +95,23 @@ TEST_F(Handlers, CarriageReturnReferencesAreRemovedAndTheLowerCaseFormKept) {
                             service_control::V2AnswerBody("one&#xD;\ntwo&#xd;\nthree&#xD;\n")}));
   ASSERT_TRUE(program.Click(w.translate));
   // The edit box shows a bare line feed as it is; the text keeps it.
-  EXPECT_EQ(w.Result(), "one\ntwo&#xd;\nthree\n");
+  EXPECT_EQ(Result(w), "one\ntwo&#xd;\nthree\n");
 }
 
 TEST_F(Handlers, EmptySourceIsSentAndAskedFor) {
   ASSERT_TRUE(program.Click(w.clear));
-  EXPECT_EQ(w.Status(), Gbk(u8"操作结果：已经清空原文，请重新操作！"));
+  EXPECT_EQ(Status(w), Gbk(u8"操作结果：已经清空原文，请重新操作！"));
   ASSERT_TRUE(service.Plan({200, "application/xml; charset=utf-8", service_control::V2AnswerBody("")}));
   ASSERT_TRUE(program.Click(w.translate));
   const auto lines = Requests();
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_NE(lines[0].find("&text=&from=zh-CHS&to=en "), std::string::npos) << lines[0];
-  EXPECT_EQ(w.Status(), Gbk(u8"操作结果：请先填写要翻译的内容！"));
+  EXPECT_EQ(Status(w), Gbk(u8"操作结果：请先填写要翻译的内容！"));
 }
 
 TEST_F(Handlers, AFailedTranslationIsReportedNotCalledASuccess) {
   ASSERT_TRUE(program.Click(w.translate));
-  ASSERT_EQ(w.Status(), Gbk(u8"操作结果：已经翻译出，请核对！"));
+  ASSERT_EQ(Status(w), Gbk(u8"操作结果：已经翻译出，请核对！"));
   const PlannedAnswer failures[] = {
       {400, "text/html", "<html><body>Argument Exception</body></html>"},
       {200, "application/xml; charset=utf-8", "", 0, /*closeConnection=*/true},
@@ -135,8 +119,8 @@ TEST_F(Handlers, AFailedTranslationIsReportedNotCalledASuccess) {
   for (const PlannedAnswer& failure : failures) {
     ASSERT_TRUE(service.Plan(failure));
     ASSERT_TRUE(program.Click(w.translate));
-    EXPECT_EQ(w.Result(), "");
-    EXPECT_EQ(w.Status(), Gbk(u8"操作结果：对不起，翻译失败，请稍后重试！"));
+    EXPECT_EQ(Result(w), "");
+    EXPECT_EQ(Status(w), Gbk(u8"操作结果：对不起，翻译失败，请稍后重试！"));
   }
 }
 
@@ -149,20 +133,20 @@ TEST_F(Handlers, WithoutADirectionNothingIsSentButTheResultIsStillCleaned) {
     ASSERT_TRUE(service.Reset());
     ASSERT_TRUE(program.Click(w.translate));
     EXPECT_TRUE(Requests().empty());
-    EXPECT_EQ(w.Result(), "kept");
-    EXPECT_EQ(w.Status(), Gbk(u8"操作结果：已经翻译出，请核对！"));
+    EXPECT_EQ(Result(w), "kept");
+    EXPECT_EQ(Status(w), Gbk(u8"操作结果：已经翻译出，请核对！"));
   }
 }
 
 TEST_F(Handlers, CopyPutsTheResultOnTheClipboardOrSaysWhyNot) {
   PutOnClipboard("before");
   ASSERT_TRUE(program.Click(w.copy));
-  EXPECT_EQ(w.Status(), Gbk(u8"操作结果：对不起，内容为空，无法复制！"));
+  EXPECT_EQ(Status(w), Gbk(u8"操作结果：对不起，内容为空，无法复制！"));
   EXPECT_EQ(ClipboardText(), std::optional<std::string>("before"));
 
   program.SetText(w.result, Gbk(u8"译文\r\n第二行"));
   ASSERT_TRUE(program.Click(w.copy));
-  EXPECT_EQ(w.Status(), Gbk(u8"操作结果：已经复制到剪切板，使用Ctrl+V可粘贴内容！"));
+  EXPECT_EQ(Status(w), Gbk(u8"操作结果：已经复制到剪切板，使用Ctrl+V可粘贴内容！"));
   EXPECT_EQ(ClipboardText(), std::optional<std::string>(Gbk(u8"译文\r\n第二行")));
 
   // Another program holds the clipboard open (for a window of its own: opens without a
@@ -173,7 +157,7 @@ TEST_F(Handlers, CopyPutsTheResultOnTheClipboardOrSaysWhyNot) {
   ASSERT_TRUE(program.Click(w.copy));
   CloseClipboard();
   DestroyWindow(holder);
-  EXPECT_EQ(w.Status(), Gbk(u8"操作结果：对不起，剪切板暂时无法使用，复制失败！"));
+  EXPECT_EQ(Status(w), Gbk(u8"操作结果：对不起，剪切板暂时无法使用，复制失败！"));
   EXPECT_EQ(ClipboardText(), std::optional<std::string>("held"));
 }
 
@@ -182,7 +166,7 @@ TEST_F(Handlers, ClearEmptiesOnlyTheSourceBox) {
   program.SelectListEntry(w.list, 7);
   ASSERT_TRUE(program.Click(w.clear));
   EXPECT_EQ(driver::WindowText(w.source), "");
-  EXPECT_EQ(w.Result(), "result");
+  EXPECT_EQ(Result(w), "result");
   EXPECT_EQ(program.ListSelection(w.list), 7);
 }
 
@@ -214,7 +198,7 @@ TEST_F(Handlers, StatusChangeLeavesNoTraceOfTheOldText) {
   program.BringToFront();
   program.SelectListEntry(w.list, 11);
   program.SelectListEntry(w.list, 0);
-  ASSERT_TRUE(driver::WaitUntil([&] { return w.Status() == kChosenPrefix + Gbk(u8"中--->英"); }, 3000));
+  ASSERT_TRUE(driver::WaitUntil([&] { return Status(w) == kChosenPrefix + Gbk(u8"中--->英"); }, 3000));
   Sleep(300);
   const auto afterChange = capture();
   RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

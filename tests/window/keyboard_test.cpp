@@ -6,19 +6,8 @@
 
 namespace {
 
+using driver::Controls;
 using driver::LexorinProcess;
-
-struct Controls {
-  HWND source, result, list, copy, clear, exit, translate;
-  explicit Controls(const LexorinProcess& p)
-      : source(p.ControlAt("Edit", 8, 40)),
-        result(p.ControlAt("Edit", 8, 184)),
-        list(p.ControlAt("ComboBox", 8, 131)),
-        copy(p.ControlAt("Button", 172, 128)),
-        clear(p.ControlAt("Button", 91, 128)),
-        exit(p.ControlAt("Button", 335, 128)),
-        translate(p.ControlAt("Button", 254, 128)) {}
-};
 
 bool FocusBecomes(const LexorinProcess& program, HWND control) {
   return driver::WaitUntil([&] { return program.Focus() == control; }, 2000);

@@ -9,7 +9,7 @@ namespace {
 
 using driver::LexorinProcess;
 
-HWND ExitButton(const LexorinProcess& program) { return program.ControlAt("Button", 335, 128); }
+HWND ExitButton(const LexorinProcess& program) { return driver::Controls(program).exit; }
 
 TEST(Lifecycle, EveryClosePathEndsWithExitCodeZero) {
   const struct {

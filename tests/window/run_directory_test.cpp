@@ -31,7 +31,7 @@ TEST(RunDirectory, EngineIsWrittenBesideTheExecutableWhereverItLies) {
     driver::LexorinProcess program(options);
     ASSERT_TRUE(program.Window());
     EXPECT_TRUE(FileExists(program.AppDirectory() + "\\hrttp.dll")) << program.AppDirectory();
-    EXPECT_TRUE(program.Click(program.ControlAt("Button", 335, 128)));
+    EXPECT_TRUE(program.Click(driver::Controls(program).exit));
     EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
   }
 }
