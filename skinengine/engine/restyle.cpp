@@ -41,7 +41,7 @@ bool IsRestyledFrame(HWND window) {
 // Only windows of known kinds: a top-level window with a title bar, and push buttons,
 // text boxes and drop-down lists inside one. Everything else (Wine's IME and OLE windows,
 // the opened list, other controls) is left as it is.
-bool KindOf(HWND window, LONG style, HWND parent, Kind& kind) {
+bool KindOf(HWND window, LONG style, HWND parent, bool hasMenuBar, Kind& kind) {
   if (ClassIs(window, "ComboLBox")) {
     // The opened list: a popup made by its drop-down list (`parent` is that list).
     const WindowRecord* owner = parent ? RecordOf(parent) : nullptr;
@@ -50,7 +50,8 @@ bool KindOf(HWND window, LONG style, HWND parent, Kind& kind) {
   }
   if (!(style & WS_CHILD)) {
     kind = Kind::Frame;
-    if (parent == HWND_MESSAGE) return false;
+    // Message-only windows, and windows with a menu bar, which our frame would cover.
+    if (parent == HWND_MESSAGE || hasMenuBar) return false;
     for (const char* name : kNeverRestyled) {
       if (ClassIs(window, name)) return false;
     }
@@ -80,9 +81,9 @@ void TurnOffCompositedFrame(HWND window) {
 }
 
 // True when the window is restyled (now or before).
-bool Restyle(HWND window, LONG style, HWND parent) {
+bool Restyle(HWND window, LONG style, HWND parent, bool hasMenuBar = false) {
   Kind kind;
-  if (!KindOf(window, style, parent, kind)) return false;
+  if (!KindOf(window, style, parent, hasMenuBar, kind)) return false;
   if (RecordOf(window)) return true;
   SUBCLASSPROC proc = ProcOf(kind);
   WindowRecord* record = new (std::nothrow) WindowRecord();
@@ -114,7 +115,7 @@ BOOL CALLBACK RestyleChild(HWND child, LPARAM) {
 }
 
 BOOL CALLBACK RestyleTopLevel(HWND window, LPARAM) {
-  if (!Restyle(window, GetWindowLongA(window, GWL_STYLE), nullptr)) return TRUE;
+  if (!Restyle(window, GetWindowLongA(window, GWL_STYLE), nullptr, GetMenu(window) != nullptr)) return TRUE;
   EnumChildWindows(window, RestyleChild, 0);
   // The frame's size is the default one, so this moves nothing; it repaints the frame.
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
@@ -127,7 +128,9 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_CREATEWND) {
     const CBT_CREATEWNDA* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
     if (create && create->lpcs) {
-      Restyle(reinterpret_cast<HWND>(wParam), create->lpcs->style, create->lpcs->hwndParent);
+      const LONG style = create->lpcs->style;
+      const bool hasMenuBar = !(style & WS_CHILD) && create->lpcs->hMenu;
+      Restyle(reinterpret_cast<HWND>(wParam), style, create->lpcs->hwndParent, hasMenuBar);
     }
   }
   return CallNextHookEx(cbtHook, code, wParam, lParam);

@@ -287,10 +287,17 @@ TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
   EXPECT_EQ(messageBoxSeen.staticText, RGB(0, 0, 0));
 
   // A captioned window made now is restyled; a window without a title bar (as Wine's
-  // own helper windows are) is left alone.
+  // own helper windows are) or with a menu bar is left alone.
   HWND later = CreateWindowExA(0, "STATIC", "later", WS_OVERLAPPEDWINDOW, 0, 0, 200, 120, nullptr, nullptr,
                                nullptr, nullptr);
   HWND bare = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  HMENU menu = CreateMenu();
+  AppendMenuA(menu, MF_STRING, 1, "File");
+  HWND withMenu = CreateWindowExA(0, "STATIC", "menu", WS_OVERLAPPEDWINDOW, 0, 0, 200, 120, nullptr, menu,
+                                  nullptr, nullptr);
+  ASSERT_NE(withMenu, nullptr);
+  EXPECT_EQ(GetPropA(withMenu, "LexorinSkinRecord"), nullptr) << "a menu bar would be painted over";
+  DestroyWindow(withMenu);
   ASSERT_NE(later, nullptr);
   ASSERT_NE(bare, nullptr);
   EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
