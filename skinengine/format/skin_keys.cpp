@@ -115,7 +115,7 @@ bool SetButtonRadius(Skin& skin, std::string_view value) {
 
 }  // namespace
 
-const KeySpec kKeys[] = {
+const KeyRule kKeys[] = {
     {"name", SetName},
     {"client.fill", SetFill<&Skin::client>},
     {"client.colour", SetFirst<&Skin::client>},

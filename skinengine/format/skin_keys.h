@@ -7,12 +7,12 @@
 
 namespace skin {
 
-struct KeySpec {
+struct KeyRule {
   const char* key;
   bool (*apply)(Skin& skin, std::string_view value);  // false when the value is malformed
 };
 
-extern const KeySpec kKeys[];
+extern const KeyRule kKeys[];
 extern const std::size_t kKeyCount;
 
 }  // namespace skin

@@ -7,8 +7,14 @@
 namespace app {
 
 void ReportFatalError(const FatalError& error) {
-  const std::string message = FatalErrorText(error);
-  MessageBoxA(nullptr, message.c_str(), "Lexorin", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  // Showing the box may itself run out of memory and land here again: then there is
+  // nothing left to show, only the exit code.
+  static bool reporting = false;
+  if (!reporting) {
+    reporting = true;
+    const FatalErrorMessage message = FatalErrorText(error);
+    MessageBoxA(nullptr, message.text, "Lexorin", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  }
   RunShutdown(-1);
 }
 

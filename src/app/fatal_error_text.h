@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <string>
 
 namespace app {
 
@@ -13,7 +12,11 @@ struct FatalError {
 };
 
 // The text of the fatal error box (code page 936): says that a run-time error occurred
-// and names its cause.
-std::string FatalErrorText(const FatalError& error);
+// and names its cause. Held in place, not on the heap: the box may be reporting that
+// memory has run out.
+struct FatalErrorMessage {
+  char text[128];
+};
+FatalErrorMessage FatalErrorText(const FatalError& error);
 
 }  // namespace app

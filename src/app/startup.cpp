@@ -31,7 +31,7 @@ void RunApplication() {
 
   HWND window = ui::CreateMainWindow();
   if (!window) ReportFatalError({FatalCause::WindowCreation});
-  ui::OnWindowCreated(window);
+  ui::OnWindowCreated();
   ShowWindow(window, SW_SHOW);
   SetFocus(window);
 

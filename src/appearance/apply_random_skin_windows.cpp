@@ -16,7 +16,9 @@ void ApplyRandomSkin() {
   const int slot = RandomInRange(1, kSkinSlotCount);
   const std::string path = SkinFilePath();
   // When the file cannot be written, the engine meets whatever an earlier run left there.
-  app::WriteBytesToFile(path.c_str(), {app::SkinFilePayload(SkinSlotTable(slot))});
+  // A missing payload writes nothing rather than empty that file.
+  const app::ByteBlock skin = app::SkinFilePayload(SkinSlotTable(slot));
+  if (skin.length > 0) app::WriteBytesToFile(path.c_str(), {skin});
   AttachSkin(path.c_str(), "");
 }
 

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-bool CopyTextToClipboard(const std::string& text) {
+bool CopyTextToClipboard(HWND owner, const std::string& text) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, text.size() + 1);
   if (!block) return false;
   void* bytes = GlobalLock(block);
@@ -17,7 +17,8 @@ bool CopyTextToClipboard(const std::string& text) {
   std::memcpy(bytes, text.c_str(), text.size() + 1);
   GlobalUnlock(block);
 
-  if (!OpenClipboard(nullptr)) {
+  // Opened for a window: emptied without an owner, the clipboard may refuse the data.
+  if (!OpenClipboard(owner)) {
     GlobalFree(block);
     return false;
   }

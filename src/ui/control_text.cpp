@@ -31,9 +31,10 @@ int ListSelection() {
 }
 
 std::string ListEntryText(int position) {
+  if (position < 0) return {};
   HWND list = ControlWindow(ControlName::组合框1);
   const LRESULT length = SendMessageA(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-  if (position < 0 || length == CB_ERR || length <= 0) return {};
+  if (length == CB_ERR || length <= 0) return {};
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   const LRESULT copied = SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(position),
                                       reinterpret_cast<LPARAM>(&text[0]));

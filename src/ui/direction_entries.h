@@ -4,11 +4,13 @@
 // no translation.
 #include <cstddef>
 
+#include "translate/direction_table.h"
+
 namespace ui {
 
 struct DirectionEntry {
   const char* text;  // code page 936
-  int directionCode;
+  translate::DirectionCode directionCode;
 };
 
 constexpr std::size_t kDirectionEntryCount = 24;

@@ -5,6 +5,7 @@
 #include "translate/translate_text.h"
 #include "ui/clipboard.h"
 #include "ui/control_text.h"
+#include "ui/controls.h"
 #include "ui/direction_entries.h"
 #include "ui/result_cleanup.h"
 #include "ui/status_texts.h"
@@ -18,7 +19,7 @@ void SetStatus(const std::string& status) { WriteText(ControlName::透明标签2
 
 }  // namespace
 
-void OnWindowCreated(HWND) {
+void OnWindowCreated() {
   appearance::ApplyRandomSkin();
   SetStatus(kStatusDirectionChosenFirst);
 }
@@ -28,14 +29,14 @@ void OnDirectionSelected() {
 }
 
 void OnTranslateClicked() {
-  bool requestedWithSource = false;
+  bool directionChosenWithSource = false;
   for (int position = 0; position < static_cast<int>(kDirectionEntryCount); ++position) {
     if (ListSelection() != position) continue;
     Sleep(kWaitBeforeTranslatingMs);
     const std::string source = ReadText(ControlName::编辑框1);
     WriteText(ControlName::编辑框2,
               translate::TranslateText(source, kDirectionEntries[position].directionCode));
-    requestedWithSource = !source.empty();
+    directionChosenWithSource = !source.empty();
   }
 
   WriteText(ControlName::编辑框2, RemoveCarriageReturnReferences(ReadText(ControlName::编辑框2)));
@@ -44,7 +45,7 @@ void OnTranslateClicked() {
     SetStatus(kStatusTranslated);
   } else if (ReadText(ControlName::编辑框1).empty()) {
     SetStatus(kStatusSourceEmpty);
-  } else if (requestedWithSource) {
+  } else if (directionChosenWithSource) {
     // A text was sent and nothing came back: say so rather than leave an earlier
     // "translated" message standing.
     SetStatus(kStatusTranslationFailed);
@@ -56,7 +57,8 @@ void OnCopyResultClicked() {
     SetStatus(kStatusNothingToCopy);
     return;
   }
-  const bool copied = CopyTextToClipboard(ReadText(ControlName::编辑框2));
+  HWND window = GetParent(ControlWindow(ControlName::复制翻译结果));
+  const bool copied = CopyTextToClipboard(window, ReadText(ControlName::编辑框2));
   SetStatus(copied ? kStatusCopied : kStatusClipboardUnavailable);
 }
 

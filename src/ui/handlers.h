@@ -5,7 +5,7 @@ namespace ui {
 
 // The reactions of MainWindow to its events. Each reads what it needs from the controls
 // and writes its results back into them.
-void OnWindowCreated(HWND window);
+void OnWindowCreated();
 void OnDirectionSelected();
 void OnTranslateClicked();
 void OnCopyResultClicked();

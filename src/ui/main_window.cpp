@@ -56,6 +56,16 @@ bool IsRefusedSystemCommand(WPARAM command) {
   return kind == SC_MAXIMIZE || kind == SC_SIZE;
 }
 
+void OnTimer(WPARAM timerId) {
+  if (timerId == kClockTimerId) OnClockTimer();
+}
+
+void OnActivate(HWND window, WPARAM wParam) {
+  const bool minimised = HIWORD(wParam) != 0;
+  if (LOWORD(wParam) == WA_INACTIVE) RememberFocus(window);
+  else if (!minimised) RestoreFocus(window);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SYSCOMMAND:
@@ -63,16 +73,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_COMMAND: OnCommand(window, wParam); return 0;
     case kDirectionSelectedMessage: OnDirectionSelected(); return 0;
-    case WM_TIMER:
-      if (wParam == kClockTimerId) OnClockTimer();
-      return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(window, lParam); return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: return OnControlColour(wParam);
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) RememberFocus(window);
-      else if (!HIWORD(wParam)) RestoreFocus(window);
-      return 0;
+    case WM_ACTIVATE: OnActivate(window, wParam); return 0;
     case WM_SETFOCUS: RestoreFocus(window); return 0;
     case app::kDestroyRequestMessage: app::HandleDestroyRequest(window); return 0;
     case WM_NCDESTROY: app::RemoveProgramWindow(window); break;
@@ -97,7 +102,7 @@ void SetWindowIcons(HWND window, HINSTANCE instance) {
       {ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
   for (const auto& icon : icons) {
     HANDLE image = LoadImageA(instance, "DEFAULT_ICON", IMAGE_ICON, GetSystemMetrics(icon.metricX),
-                              GetSystemMetrics(icon.metricY), LR_DEFAULTCOLOR);
+                              GetSystemMetrics(icon.metricY), LR_DEFAULTCOLOR | LR_SHARED);
     SendMessageA(window, WM_SETICON, icon.which, reinterpret_cast<LPARAM>(image));
   }
 }

@@ -74,19 +74,23 @@ void OnPaint(HWND label) {
   EndPaint(label, &paint);
 }
 
+LRESULT OnSetText(HWND label, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefWindowProcA(label, WM_SETTEXT, wParam, lParam);
+  RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  return result;
+}
+
+void OnSetFont(HWND label, WPARAM font, LPARAM redraw) {
+  SetWindowLongPtrA(label, kFontSlot, static_cast<LONG_PTR>(font));
+  if (LOWORD(redraw)) InvalidateRect(label, nullptr, FALSE);
+}
+
 LRESULT CALLBACK TransparentLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: OnPaint(label); return 0;
     case WM_ERASEBKGND: return 1;  // painted whole in WM_PAINT
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(label, message, wParam, lParam);
-      RedrawWindow(label, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-      return result;
-    }
-    case WM_SETFONT:
-      SetWindowLongPtrA(label, kFontSlot, static_cast<LONG_PTR>(wParam));
-      if (LOWORD(lParam)) InvalidateRect(label, nullptr, FALSE);
-      return 0;
+    case WM_SETTEXT: return OnSetText(label, wParam, lParam);
+    case WM_SETFONT: OnSetFont(label, wParam, lParam); return 0;
     case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrA(label, kFontSlot));
     default: return DefWindowProcA(label, message, wParam, lParam);
   }

@@ -30,22 +30,22 @@ struct ControlDescription {
   int tabNumber;
 };
 
-constexpr std::size_t kControlCount = 10;
+inline constexpr std::size_t kControlCount = 10;
 extern const std::array<ControlDescription, kControlCount> kControls;
 
 const ControlDescription& Describe(ControlName name);
 
 // The controls that Tab visits, in order: by tab number, and for equal numbers from the
 // last row of the table towards the first.
-constexpr std::size_t kFocusCycleLength = 7;
+inline constexpr std::size_t kFocusCycleLength = 7;
 std::array<ControlName, kFocusCycleLength> FocusCycle();
 
 // Main window settings.
-constexpr char kWindowCaption[] = "Lexorin";
-constexpr int kWindowWidth = 430;
-constexpr int kWindowHeight = 337;
-constexpr unsigned kClockPeriodMs = 1000;
-constexpr int kDirectionListClosedHeight = 20;
+inline constexpr char kWindowCaption[] = "Lexorin";
+inline constexpr int kWindowWidth = 430;
+inline constexpr int kWindowHeight = 337;
+inline constexpr unsigned kClockPeriodMs = 1000;
+inline constexpr int kDirectionListClosedHeight = 20;
 
 // Where a window of the given outer size is centred on a screen: rounding towards zero.
 struct Point { int x, y; };
