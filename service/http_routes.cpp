@@ -50,6 +50,8 @@ void AnswerTranslate(ControlState& state, const LogLine& log, const httplib::Req
 }  // namespace
 
 void AddRoutes(httplib::Server& server, ControlState& state, LogLine log) {
+  // Planned answers and requests are small; a bigger body is refused, not held in memory.
+  server.set_payload_max_length(1 << 20);
   server.Post("/control/reset", [&state](const httplib::Request&, httplib::Response& res) {
     state.Reset();
     res.set_content("reset\n", "text/plain");
@@ -73,9 +75,11 @@ void AddRoutes(httplib::Server& server, ControlState& state, LogLine log) {
   };
   server.Get(".*", translate);
   server.Post(".*", translate);
-  // Other methods, and requests the server library itself refuses.
+  // Other methods, and requests the server library itself refuses. The library calls
+  // this for every answer of status 400 or above, planned ones included; those already
+  // carry their content type and stay as they are.
   server.set_error_handler([](const httplib::Request&, httplib::Response& res) {
-    if (!res.body.empty()) return;
+    if (res.has_header("Content-Type")) return;
     res.status = 400;
     res.set_content(ArgumentExceptionPage("request", "unsupported request"),
                     std::string(kHtmlContentType));

@@ -96,6 +96,13 @@ TEST_F(ServiceHttp, PlannedAnswersComeInOrderThenSamplesAgain) {
   EXPECT_EQ(error->body, "<html>down</html>");
   EXPECT_EQ(Get(kTranslate + "&to=en")->body, "first");
   EXPECT_NE(Get(kTranslate + "&to=en")->body.find("[sample answer"), std::string::npos);
+
+  // An error status with an empty body stays exactly as planned.
+  ASSERT_TRUE(Plan("status=500", ""));
+  const httplib::Result empty = Get(kTranslate + "&to=en");
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(empty->status, 500);
+  EXPECT_EQ(empty->body, "");
 }
 
 TEST_F(ServiceHttp, DelayedAndDroppedAnswers) {
@@ -104,8 +111,10 @@ TEST_F(ServiceHttp, DelayedAndDroppedAnswers) {
   EXPECT_EQ(Get(kTranslate + "&to=en")->body, "late");
   EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
 
-  ASSERT_TRUE(Plan("close=1", "never sent"));
-  EXPECT_FALSE(Get(kTranslate + "&to=en"));
+  for (const char* planned : {"close=1", "close=1&status=500"}) {
+    ASSERT_TRUE(Plan(planned, "never sent"));
+    EXPECT_FALSE(Get(kTranslate + "&to=en")) << planned;
+  }
   EXPECT_EQ(Get(kTranslate + "&to=en")->status, 200);  // still serving
 }
 
