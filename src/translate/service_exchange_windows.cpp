@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "translate/extract_between.h"
-#include "translate/request_url.h"
+#include "translate/exchange_form.h"
 #include "translate/text_conversion.h"
 
 namespace translate {

@@ -1,5 +1,5 @@
 #include "translate/extract_between.h"
-#include "translate/request_url.h"
+#include "translate/exchange_form.h"
 
 #include <gtest/gtest.h>
 

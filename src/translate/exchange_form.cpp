@@ -1,4 +1,4 @@
-#include "translate/request_url.h"
+#include "translate/exchange_form.h"
 
 namespace translate {
 namespace {
