@@ -3,6 +3,8 @@
 // boxes and windows made after the call.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine_fixture.h"
 #include "format/colour.h"
 #include "ui/controls.h"
@@ -302,13 +304,29 @@ TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
   ASSERT_NE(bare, nullptr);
   EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
   EXPECT_NE(GetPropA(later, "LexorinSkinRecord"), nullptr);
-  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 5, 5, 80, 100, later,
-                               nullptr, nullptr, nullptr);
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
-  EXPECT_NE(GetPropA(combo, "LexorinSkinRecord"), nullptr);
-  EXPECT_NE(GetPropA(info.hwndList, "LexorinSkinRecord"), nullptr);
+  // Drop-down lists whose entries are texts; an owner-drawn one holding only its owner's
+  // data has no text to show, and an editable one has its own text box.
+  const struct {
+    DWORD style;
+    bool restyled;
+  } combos[] = {
+      {CBS_DROPDOWNLIST, true},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, true},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, false},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE, false},
+      {CBS_DROPDOWN, false},
+  };
+  for (const auto& c : combos) {
+    SCOPED_TRACE("combo style " + std::to_string(c.style));
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | c.style, 5, 5, 80, 100, later, nullptr,
+                                 nullptr, nullptr);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
+    EXPECT_EQ(GetPropA(combo, "LexorinSkinRecord") != nullptr, c.restyled);
+    EXPECT_EQ(GetPropA(info.hwndList, "LexorinSkinRecord") != nullptr, c.restyled);
+    DestroyWindow(combo);
+  }
   EXPECT_EQ(GetPropA(bare, "LexorinSkinRecord"), nullptr);
   DestroyWindow(later);
   DestroyWindow(bare);
