@@ -105,6 +105,18 @@ void DrawFace(HDC dc, const RECT& box, skin::Shape shape, int radius, const skin
   OutlineRect(dc, box, border);
 }
 
+void DrawParentBackground(HWND child, HDC dc) {
+  HWND parent = GetParent(child);
+  if (!parent) return;
+  RECT place;
+  GetWindowRect(child, &place);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
+  POINT origin;
+  SetViewportOrgEx(dc, -place.left, -place.top, &origin);
+  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+}
+
 void DrawWindowText(HDC dc, HWND window, const char* text, int length, RECT box, UINT format,
                     skin::Rgb colour) {
   HFONT font = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
