@@ -190,30 +190,6 @@ bool ListDrawsDirectly(UINT message) {
 
 }  // namespace
 
-WindowRecord* RecordOf(HWND window) { return static_cast<WindowRecord*>(GetPropA(window, kRecordProperty)); }
-
-void Unsubclass(HWND window, SUBCLASSPROC proc, WindowRecord* record) {
-  RemoveWindowSubclass(window, proc, kSubclassId);
-  RemovePropA(window, kRecordProperty);
-  delete record;
-}
-
-void RepaintNow(HWND window) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-}
-
-void DrawParentBackground(HWND child, HDC dc) {
-  HWND parent = GetParent(child);
-  if (!parent) return;
-  RECT place;
-  GetWindowRect(child, &place);
-  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
-  POINT origin;
-  SetViewportOrgEx(dc, -place.left, -place.top, &origin);
-  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-}
-
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                             DWORD_PTR data) {
   WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);

@@ -82,10 +82,39 @@ CaptionBox BoxAt(const FrameLayout& layout, POINT point) {
   return CaptionBox::None;
 }
 
-POINT ScreenToWindow(HWND window, POINT screen) {
+POINT PointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+
+// The caption box under a point given in screen coordinates.
+CaptionBox BoxUnderScreenPoint(HWND window, POINT screen) {
   RECT outer;
   GetWindowRect(window, &outer);
-  return {screen.x - outer.left, screen.y - outer.top};
+  return BoxAt(MeasureFrame(window), {screen.x - outer.left, screen.y - outer.top});
+}
+
+// The caption box under the point of a client-area mouse message.
+CaptionBox BoxUnderClientPoint(HWND window, LPARAM lParam) {
+  POINT point = PointOf(lParam);
+  ClientToScreen(window, &point);
+  return BoxUnderScreenPoint(window, point);
+}
+
+// What releasing the mouse on a caption box asks of the window.
+struct BoxCommand {
+  CaptionBox box;
+  WPARAM command;
+};
+constexpr BoxCommand kBoxCommands[] = {
+    {CaptionBox::Minimise, SC_MINIMIZE},
+    {CaptionBox::Maximise, SC_MAXIMIZE},
+    {CaptionBox::Close, SC_CLOSE},
+};
+
+WPARAM CommandOf(HWND window, CaptionBox box) {
+  for (const BoxCommand& entry : kBoxCommands) {
+    if (entry.box != box) continue;
+    return entry.command == SC_MAXIMIZE && IsZoomed(window) ? SC_RESTORE : entry.command;
+  }
+  return 0;
 }
 
 HICON WindowIcon(HWND window) {
@@ -259,13 +288,11 @@ LRESULT EndPress(HWND window, WindowRecord& record, LPARAM lParam) {
   record.pressedBox = CaptionBox::None;
   record.pressedInside = false;
   ReleaseCapture();
-  POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  ClientToScreen(window, &point);
-  record.hotBox = BoxAt(MeasureFrame(window), ScreenToWindow(window, point));
+  record.hotBox = BoxUnderClientPoint(window, lParam);
   PaintFrame(window, record);
+  const WPARAM command = inside ? CommandOf(window, box) : 0;
   // The window may be gone after the command: nothing of it is touched afterwards.
-  if (inside && box == CaptionBox::Close) SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-  if (inside && box == CaptionBox::Minimise) SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  if (command) SendMessageA(window, WM_SYSCOMMAND, command, 0);
   return 0;
 }
 
@@ -286,15 +313,19 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_SETTEXT:
     case WM_SETICON: {
+      // The default handler paints the system's caption straight away, only on a visible
+      // window: hidden for that moment, the title bar shows ours alone.
+      const bool visible = (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+      if (visible) SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~WS_VISIBLE);
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      if (visible) SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_VISIBLE);
       PaintFrame(window, record);
       return result;
     }
     case WM_NCHITTEST: {
       const LRESULT hit = DefSubclassProc(window, message, wParam, lParam);
       if (hit != HTCAPTION && hit != HTMINBUTTON && hit != HTMAXBUTTON && hit != HTCLOSE && hit != HTSYSMENU) return hit;
-      POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      switch (BoxAt(MeasureFrame(window), ScreenToWindow(window, point))) {
+      switch (BoxUnderScreenPoint(window, PointOf(lParam))) {
         case CaptionBox::Minimise: return HTMINBUTTON;
         case CaptionBox::Maximise: return HTMAXBUTTON;
         case CaptionBox::Close: return HTCLOSE;
@@ -303,27 +334,23 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       return hit == HTSYSMENU ? HTSYSMENU : HTCAPTION;
     }
     case WM_NCMOUSEMOVE: {
-      POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      SetHotBox(window, record, BoxAt(MeasureFrame(window), ScreenToWindow(window, point)));
+      SetHotBox(window, record, BoxUnderScreenPoint(window, PointOf(lParam)));
       TrackNonClientLeave(window);
       break;
     }
     case WM_NCMOUSELEAVE: SetHotBox(window, record, CaptionBox::None); break;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
-      if (wParam == HTMAXBUTTON) return 0;  // the disabled maximise box does nothing
-      if (wParam == HTMINBUTTON || wParam == HTCLOSE) {
-        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        const CaptionBox box = BoxAt(MeasureFrame(window), ScreenToWindow(window, point));
+      if (wParam == HTMINBUTTON || wParam == HTMAXBUTTON || wParam == HTCLOSE) {
+        // A disabled box takes the click and does nothing.
+        const CaptionBox box = BoxUnderScreenPoint(window, PointOf(lParam));
         if (box != CaptionBox::None && BoxEnabled(window, box)) BeginPress(window, record, box);
         return 0;
       }
       break;
     case WM_MOUSEMOVE:
       if (record.pressedBox != CaptionBox::None) {
-        POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        ClientToScreen(window, &point);
-        const bool inside = BoxAt(MeasureFrame(window), ScreenToWindow(window, point)) == record.pressedBox;
+        const bool inside = BoxUnderClientPoint(window, lParam) == record.pressedBox;
         if (inside != record.pressedInside) {
           record.pressedInside = inside;
           PaintFrame(window, record);

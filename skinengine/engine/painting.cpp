@@ -59,17 +59,27 @@ void DrawFace(HDC dc, const RECT& box, skin::Shape shape, int radius, const skin
       const int diameter = 2 * (std::max)(radius, 1);
       HRGN region = CreateRoundRectRgn(box.left, box.top, box.right + 1, box.bottom + 1, diameter, diameter);
       if (!region) break;
+      HRGN clip = CreateRectRgn(0, 0, 0, 0);
+      if (!clip || CombineRgn(clip, region, nullptr, RGN_COPY) == ERROR) {
+        if (clip) DeleteObject(clip);
+        DeleteObject(region);
+        break;
+      }
+      // The region is made in logical units, as FrameRgn takes it; a clip region is in
+      // device units, so the clip is a copy moved to where the DC's origin puts the face.
+      POINT origin = {0, 0};
+      LPtoDP(dc, &origin, 1);
+      OffsetRgn(clip, origin.x, origin.y);
       const int saved = SaveDC(dc);
-      ExtSelectClipRgn(dc, region, RGN_AND);
+      ExtSelectClipRgn(dc, clip, RGN_AND);
       FillPaint(dc, box, paint, box);
       RestoreDC(dc, saved);
+      DeleteObject(clip);
       HBRUSH brush = CreateSolidBrush(ToColorRef(border));
-      // FrameRgn works in device units; the region above is in logical ones.
-      POINT origin;
-      GetViewportOrgEx(dc, &origin);
-      OffsetRgn(region, origin.x, origin.y);
-      FrameRgn(dc, region, brush, 1, 1);
-      DeleteObject(brush);
+      if (brush) {
+        FrameRgn(dc, region, brush, 1, 1);
+        DeleteObject(brush);
+      }
       DeleteObject(region);
       return;
     }
@@ -93,6 +103,18 @@ void DrawFace(HDC dc, const RECT& box, skin::Shape shape, int radius, const skin
   }
   FillPaint(dc, box, paint, box);
   OutlineRect(dc, box, border);
+}
+
+void DrawParentBackground(HWND child, HDC dc) {
+  HWND parent = GetParent(child);
+  if (!parent) return;
+  RECT place;
+  GetWindowRect(child, &place);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
+  POINT origin;
+  SetViewportOrgEx(dc, -place.left, -place.top, &origin);
+  SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
 void DrawWindowText(HDC dc, HWND window, const char* text, int length, RECT box, UINT format,

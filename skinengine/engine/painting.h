@@ -27,6 +27,9 @@ void BevelRect(HDC dc, const RECT& box, skin::Rgb topLeft, skin::Rgb bottomRight
 void DrawFace(HDC dc, const RECT& box, skin::Shape shape, int radius, const skin::Paint& paint,
               skin::Rgb border);
 
+// Paints what lies under a child: its parent's background, in the child's coordinates.
+void DrawParentBackground(HWND child, HDC dc);
+
 // Text in `colour`, transparent background, with the font the window uses.
 void DrawWindowText(HDC dc, HWND window, const char* text, int length, RECT box, UINT format,
                     skin::Rgb colour);

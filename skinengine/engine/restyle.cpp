@@ -68,8 +68,10 @@ bool KindOf(HWND window, LONG style, HWND parent, bool hasMenuBar, Kind& kind) {
     return true;
   }
   if (ClassIs(window, "ComboBox")) {
+    // An owner-drawn list without strings holds only its owner's data: no text to draw.
+    const bool ownerData = (style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) && !(style & CBS_HASSTRINGS);
     kind = Kind::Combo;
-    return (style & 3) == CBS_DROPDOWNLIST;
+    return (style & 3) == CBS_DROPDOWNLIST && !ownerData;
   }
   return false;
 }

@@ -38,7 +38,4 @@ void Unsubclass(HWND window, SUBCLASSPROC proc, WindowRecord* record);
 // Paints the window now, over whatever the default handler just drew directly.
 void RepaintNow(HWND window);
 
-// Paints what lies under a child: its parent's background, in the child's coordinates.
-void DrawParentBackground(HWND child, HDC dc);
-
 }  // namespace engine

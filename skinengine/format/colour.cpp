@@ -15,9 +15,22 @@ double Linear(std::uint8_t channel) {
   return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-// Gradients are drawn with one Mix step per pixel row or column; 255 steps cover every
-// distinct colour of a gradient whose channels change by at most 255.
-constexpr int kGradientSamples = 255;
+int Distance(std::uint8_t a, std::uint8_t b) { return a > b ? a - b : b - a; }
+
+// Gradients are drawn with Mix(a, b, step, steps) for areas of any size, so a check must
+// see every colour Mix can give for any step/steps, not only those of one size. As the
+// fraction t = step/steps runs from 0 to 1, a channel that changes by d moves to its next
+// value where d*t crosses a half, at t = (2k+1)/(2d), and rounds there to the new value.
+// The colour is constant between two such points, so the colour at t = 0 and the colours
+// at those points (Mix computes them exactly) are all the colours of the gradient.
+template <typename Visit>
+void ForEachGradientColour(Rgb a, Rgb b, Visit visit) {
+  visit(a);
+  const int changes[] = {Distance(a.r, b.r), Distance(a.g, b.g), Distance(a.b, b.b)};
+  for (int change : changes) {
+    for (int k = 0; k < change; ++k) visit(Mix(a, b, 2 * k + 1, 2 * change));
+  }
+}
 
 }  // namespace
 
@@ -54,9 +67,8 @@ double LowestContrast(Rgb text, const Paint& paint) {
     case Fill::Stripes: lowest = std::min(lowest, ContrastRatio(text, paint.second)); break;
     case Fill::VerticalGradient:
     case Fill::HorizontalGradient:
-      for (int step = 1; step <= kGradientSamples; ++step) {
-        lowest = std::min(lowest, ContrastRatio(text, Mix(paint.first, paint.second, step, kGradientSamples)));
-      }
+      ForEachGradientColour(paint.first, paint.second,
+                            [&](Rgb colour) { lowest = std::min(lowest, ContrastRatio(text, colour)); });
       break;
   }
   return lowest;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "format/colour.h"
 
 namespace {
@@ -43,6 +45,31 @@ TEST(Colour, LowestContrastLooksInsideGradients) {
   EXPECT_NEAR(skin::LowestContrast(black, stripes), skin::ContrastRatio(black, stripes.second), 1e-9);
   const skin::Paint solid{skin::Fill::Solid, {255, 255, 255}, {0, 0, 0}};
   EXPECT_NEAR(skin::LowestContrast(black, solid), 21.0, 1e-9);
+}
+
+// The painter draws a gradient over an area of any height, Mix(first, second, y, h - 1).
+// Every colour of some height must count: areas up to 511 rows give each colour a gradient
+// can have, so the lowest contrast over them is exactly the lowest one.
+TEST(Colour, LowestContrastSeesTheGradientAtEveryHeight) {
+  const struct {
+    Rgb text;
+    skin::Paint paint;
+  } cases[] = {
+      // A colour only some heights draw: sampling 255 steps missed it.
+      {{0, 0, 0}, {skin::Fill::VerticalGradient, {241, 194, 107}, {48, 249, 14}}},
+      {{255, 255, 255}, {skin::Fill::HorizontalGradient, {30, 60, 200}, {31, 62, 90}}},
+      {{20, 20, 20}, {skin::Fill::VerticalGradient, {250, 250, 250}, {0, 255, 1}}},
+      {{0, 0, 0}, {skin::Fill::VerticalGradient, {120, 120, 120}, {120, 120, 120}}},
+  };
+  for (const auto& c : cases) {
+    double drawn = skin::ContrastRatio(c.text, c.paint.first);
+    for (int height = 2; height <= 511; ++height) {
+      for (int y = 0; y < height; ++y) {
+        drawn = std::min(drawn, skin::ContrastRatio(c.text, skin::ColourAt(c.paint, y, y, height, height)));
+      }
+    }
+    EXPECT_DOUBLE_EQ(skin::LowestContrast(c.text, c.paint), drawn);
+  }
 }
 
 }  // namespace

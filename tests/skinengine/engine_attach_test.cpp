@@ -3,6 +3,9 @@
 // boxes and windows made after the call.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "engine_fixture.h"
 #include "format/colour.h"
 #include "ui/controls.h"
@@ -188,7 +191,8 @@ TEST_F(EngineAttach, CaptionBoxesFollowTheMouse) {
   EXPECT_TRUE(IsWindow(window));
   EXPECT_NE(GetCapture(), window);
 
-  // The minimise box minimises when released on it; the maximise box does nothing.
+  // The minimise box minimises when released on it; the maximise box, disabled on this
+  // window, does nothing.
   const RECT minimise = BoxByHitTest(window, HTMINBUTTON);
   ASSERT_GT(minimise.right - minimise.left, 4) << "no minimise box found";
   const RECT maximise = BoxByHitTest(window, HTMAXBUTTON);
@@ -207,6 +211,109 @@ TEST_F(EngineAttach, CaptionBoxesFollowTheMouse) {
   ShowWindow(window, SW_RESTORE);
   PumpMessages();
   EXPECT_FALSE(IsIconic(window));
+}
+
+// A window of the test's own class with every caption box; its procedure notes the title
+// bar's colour right after the default handler set a new title or icon.
+struct ProbeSeen {
+  POINT captionPoint = {0, 0};  // window coordinates
+  std::vector<COLORREF> afterDefault;
+};
+ProbeSeen probeSeen;
+
+LRESULT CALLBACK ProbeFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_SETTEXT || message == WM_SETICON) {
+    probeSeen.afterDefault.push_back(ScreenPixel(window, probeSeen.captionPoint.x, probeSeen.captionPoint.y));
+  }
+  return result;
+}
+
+HWND CreateProbeFrame() {
+  WNDCLASSA probeClass = {};
+  probeClass.lpfnWndProc = ProbeFrameProc;
+  probeClass.hInstance = GetModuleHandleA(nullptr);
+  probeClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  probeClass.lpszClassName = "SkinProbeFrame";
+  RegisterClassA(&probeClass);
+  HWND probe = CreateWindowExA(0, "SkinProbeFrame", ".", WS_OVERLAPPEDWINDOW, 60, 60, 360, 200, nullptr, nullptr,
+                               probeClass.hInstance, nullptr);
+  if (probe) ShowWindow(probe, SW_SHOWNORMAL);
+  PumpMessages();
+  return probe;
+}
+
+// Presses a caption box and releases the mouse on it.
+void ClickCaptionBox(HWND window, LRESULT which) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  const RECT box = BoxByHitTest(window, which);
+  POINT screen = {outer.left + (box.left + box.right) / 2, outer.top + box.top};
+  SendMessageA(window, WM_NCLBUTTONDOWN, static_cast<WPARAM>(which), MAKELPARAM(screen.x, screen.y));
+  ScreenToClient(window, &screen);
+  SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(screen.x, screen.y));
+  PumpMessages();
+}
+
+TEST_F(EngineAttach, EveryEnabledCaptionBoxDoesItsCommand) {
+  ASSERT_NE(attach(SkinPath(3).c_str(), ""), 0);
+  HWND probe = CreateProbeFrame();
+  ASSERT_NE(probe, nullptr);
+  ASSERT_NE(GetPropA(probe, "LexorinSkinRecord"), nullptr);
+  enum class State { Normal, Zoomed, Gone };
+  const struct {
+    LRESULT box;
+    State after;
+  } steps[] = {
+      {HTMAXBUTTON, State::Zoomed},
+      {HTMAXBUTTON, State::Normal},  // the same box restores a maximised window
+      {HTCLOSE, State::Gone},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE("box " + std::to_string(step.box));
+    ASSERT_TRUE(IsWindow(probe));
+    const RECT box = BoxByHitTest(probe, step.box);
+    ASSERT_GT(box.right - box.left, 4) << "box not found";
+    ClickCaptionBox(probe, step.box);
+    EXPECT_EQ(IsWindow(probe) == FALSE, step.after == State::Gone);
+    if (step.after != State::Gone) {
+      EXPECT_EQ(IsZoomed(probe) != FALSE, step.after == State::Zoomed);
+    }
+    EXPECT_NE(GetCapture(), probe);
+  }
+  if (IsWindow(probe)) DestroyWindow(probe);
+}
+
+// A new title or icon: the default handler's own caption never shows, not even for the
+// moment before the engine paints its own.
+TEST_F(EngineAttach, NewTitleOrIconKeepsTheSkinnedCaption) {
+  ASSERT_NE(attach(SkinPath(5).c_str(), ""), 0);
+  const skin::Skin s = LoadSkin(5);
+  HWND probe = CreateProbeFrame();
+  ASSERT_NE(probe, nullptr);
+  RECT outer, client;
+  GetWindowRect(probe, &outer);
+  GetClientRect(probe, &client);
+  MapWindowPoints(probe, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const int border = client.left - outer.left;
+  const int captionHeight = client.top - outer.top - border;
+  const int captionWidth = (outer.right - outer.left) - 2 * border;
+  const int x = captionWidth - 100, y = captionHeight / 2;  // right of the title, left of the boxes
+  probeSeen = ProbeSeen();
+  probeSeen.captionPoint = {border + x, border + y};
+  const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
+  const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
+
+  SetWindowTextA(probe, ",");
+  SendMessageA(probe, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_INFORMATION)));
+  ASSERT_EQ(probeSeen.afterDefault.size(), 2u);
+  for (COLORREF seen : probeSeen.afterDefault) {
+    EXPECT_TRUE(seen == active || seen == inactive) << std::hex << seen << " " << active << " " << inactive;
+  }
+  const COLORREF now = ScreenPixel(probe, probeSeen.captionPoint.x, probeSeen.captionPoint.y);
+  EXPECT_TRUE(now == active || now == inactive) << std::hex << now;
+  EXPECT_TRUE(IsWindowVisible(probe));
+  DestroyWindow(probe);
 }
 
 TEST_F(EngineAttach, CaptionIsPaintedInTheSkin) {
@@ -302,13 +409,29 @@ TEST_F(EngineAttach, MessageBoxesAndLaterWindowsAreRestyled) {
   ASSERT_NE(bare, nullptr);
   EXPECT_EQ(ErasedPixel(later, 0, 0), ToRef(s.client.first));
   EXPECT_NE(GetPropA(later, "LexorinSkinRecord"), nullptr);
-  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 5, 5, 80, 100, later,
-                               nullptr, nullptr, nullptr);
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
-  EXPECT_NE(GetPropA(combo, "LexorinSkinRecord"), nullptr);
-  EXPECT_NE(GetPropA(info.hwndList, "LexorinSkinRecord"), nullptr);
+  // Drop-down lists whose entries are texts; an owner-drawn one holding only its owner's
+  // data has no text to show, and an editable one has its own text box.
+  const struct {
+    DWORD style;
+    bool restyled;
+  } combos[] = {
+      {CBS_DROPDOWNLIST, true},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, true},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED, false},
+      {CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE, false},
+      {CBS_DROPDOWN, false},
+  };
+  for (const auto& c : combos) {
+    SCOPED_TRACE("combo style " + std::to_string(c.style));
+    HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | c.style, 5, 5, 80, 100, later, nullptr,
+                                 nullptr, nullptr);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(combo && GetComboBoxInfo(combo, &info));
+    EXPECT_EQ(GetPropA(combo, "LexorinSkinRecord") != nullptr, c.restyled);
+    EXPECT_EQ(GetPropA(info.hwndList, "LexorinSkinRecord") != nullptr, c.restyled);
+    DestroyWindow(combo);
+  }
   EXPECT_EQ(GetPropA(bare, "LexorinSkinRecord"), nullptr);
   DestroyWindow(later);
   DestroyWindow(bare);
