@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_names.h"
+
 namespace {
 
 using app::ByteBlock;
@@ -36,18 +38,7 @@ class WriteBytesToFileTest : public testing::Test {
     RemoveDirectoryA(directory_.c_str());
   }
 
-  std::set<std::string> Names() const {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((directory_ + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::string name = found.cFileName;
-      if (name != "." && name != "..") names.insert(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-  }
+  std::set<std::string> Names() const { return FileNames(directory_); }
 
   static std::string Content(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

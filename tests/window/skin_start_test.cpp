@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "support/file_names.h"
 #include "support/gbk.h"
 
 namespace {
@@ -33,19 +34,6 @@ std::string BesideThisTest(const std::string& name) {
   char path[MAX_PATH];
   const std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
   return self.substr(0, self.find_last_of('\\') + 1) + name;
-}
-
-std::set<std::string> FileNames(const std::string& directory) {
-  std::set<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = found.cFileName;
-    if (name != "." && name != "..") names.insert(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  return names;
 }
 
 // The 55 skin files carried by Lexorin.exe (resources 201 to 255, RCDATA).
