@@ -188,21 +188,36 @@ bool ListDrawsDirectly(UINT message) {
   }
 }
 
+// WM_PAINT, WM_PRINTCLIENT and WM_ERASEBKGND of a control the engine paints whole with
+// paint(dc). True when the message was one of them, with its answer in result.
+template <typename Paint>
+bool AnswerPaintMessage(HWND control, UINT message, WPARAM wParam, Paint paint, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(control, &ps);
+      if (dc) paint(dc);
+      EndPaint(control, &ps);
+      result = 0;
+      return true;
+    }
+    case WM_PRINTCLIENT: paint(reinterpret_cast<HDC>(wParam)); result = 0; return true;
+    case WM_ERASEBKGND: result = 1; return true;
+    default: return false;
+  }
+}
+
 }  // namespace
 
 LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                             DWORD_PTR data) {
   WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);
+  LRESULT painted;
+  if (AnswerPaintMessage(button, message, wParam,
+                         [&](HDC dc) { PaintButton(button, dc, record); }, painted)) {
+    return painted;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(button, &paint);
-      if (dc) PaintButton(button, dc, record);
-      EndPaint(button, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: PaintButton(button, reinterpret_cast<HDC>(wParam), record); return 0;
-    case WM_ERASEBKGND: return 1;
     case WM_MOUSEMOVE:
       if (!record.hot) {
         record.hot = true;
@@ -249,16 +264,11 @@ LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
 LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR data) {
   WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);
+  LRESULT painted;
+  if (AnswerPaintMessage(combo, message, wParam, [combo](HDC dc) { PaintCombo(combo, dc); }, painted)) {
+    return painted;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(combo, &paint);
-      if (dc) PaintCombo(combo, dc);
-      EndPaint(combo, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: PaintCombo(combo, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
     case WM_NCDESTROY: Unsubclass(combo, ComboProc, &record); return DefSubclassProc(combo, message, wParam, lParam);
     default: break;
   }
@@ -270,16 +280,11 @@ LRESULT CALLBACK ComboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR data) {
   WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);
+  LRESULT painted;
+  if (AnswerPaintMessage(list, message, wParam, [list](HDC dc) { PaintList(list, dc); }, painted)) {
+    return painted;
+  }
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(list, &paint);
-      if (dc) PaintList(list, dc);
-      EndPaint(list, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: PaintList(list, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
     case WM_NCDESTROY: Unsubclass(list, ListProc, &record); return DefSubclassProc(list, message, wParam, lParam);
     default: break;
   }

@@ -16,7 +16,7 @@ namespace {
 class EngineAttach : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    attach = LoadEngine();
+    attach = LoadEngineBesideExecutable();
     window = ui::CreateMainWindow();
     if (window) ShowWindow(window, SW_SHOWNORMAL);
     PumpMessages();
@@ -284,6 +284,27 @@ TEST_F(EngineAttach, EveryEnabledCaptionBoxDoesItsCommand) {
   if (IsWindow(probe)) DestroyWindow(probe);
 }
 
+// A point on the title bar, fromRight pixels left of its right end and halfway down, in
+// window coordinates, with the colours the skin's active and inactive captions have there.
+struct CaptionPoint {
+  POINT at;
+  COLORREF active, inactive;
+};
+
+CaptionPoint CaptionPointOf(HWND window, const skin::Skin& s, int fromRight) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const int border = client.left - outer.left;
+  const int captionHeight = client.top - outer.top - border;
+  const int captionWidth = (outer.right - outer.left) - 2 * border;
+  const int x = captionWidth - fromRight, y = captionHeight / 2;
+  return {{border + x, border + y},
+          ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight)),
+          ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight))};
+}
+
 // A new title or icon: the default handler's own caption never shows, not even for the
 // moment before the engine paints its own.
 TEST_F(EngineAttach, NewTitleOrIconKeepsTheSkinnedCaption) {
@@ -291,18 +312,11 @@ TEST_F(EngineAttach, NewTitleOrIconKeepsTheSkinnedCaption) {
   const skin::Skin s = LoadSkin(5);
   HWND probe = CreateProbeFrame();
   ASSERT_NE(probe, nullptr);
-  RECT outer, client;
-  GetWindowRect(probe, &outer);
-  GetClientRect(probe, &client);
-  MapWindowPoints(probe, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-  const int border = client.left - outer.left;
-  const int captionHeight = client.top - outer.top - border;
-  const int captionWidth = (outer.right - outer.left) - 2 * border;
-  const int x = captionWidth - 100, y = captionHeight / 2;  // right of the title, left of the boxes
+  // Right of the title, left of the boxes.
+  const CaptionPoint caption = CaptionPointOf(probe, s, 100);
   probeSeen = ProbeSeen();
-  probeSeen.captionPoint = {border + x, border + y};
-  const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
-  const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
+  probeSeen.captionPoint = caption.at;
+  const COLORREF active = caption.active, inactive = caption.inactive;
 
   SetWindowTextA(probe, ",");
   SendMessageA(probe, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIcon(nullptr, IDI_INFORMATION)));
@@ -320,25 +334,17 @@ TEST_F(EngineAttach, CaptionIsPaintedInTheSkin) {
   ASSERT_NE(attach(SkinPath(5).c_str(), ""), 0);
   const skin::Skin s = LoadSkin(5);
   PumpMessages();
-  RECT outer, client;
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
-  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-  const int border = client.left - outer.left;
-  const int captionHeight = client.top - outer.top - border;
-  const int captionWidth = (outer.right - outer.left) - 2 * border;
   // Right of any caption text, left of the boxes.
-  const int x = captionWidth - 90, y = captionHeight / 2;
-  const COLORREF seen = ScreenPixel(window, border + x, border + y);
-  const COLORREF active = ToRef(skin::ColourAt(s.caption, x, y, captionWidth, captionHeight));
-  const COLORREF inactive = ToRef(skin::ColourAt(s.inactiveCaption, x, y, captionWidth, captionHeight));
-  EXPECT_TRUE(seen == active || seen == inactive) << std::hex << seen << " " << active << " " << inactive;
+  const CaptionPoint caption = CaptionPointOf(window, s, 90);
+  const COLORREF seen = ScreenPixel(window, caption.at.x, caption.at.y);
+  EXPECT_TRUE(seen == caption.active || seen == caption.inactive)
+      << std::hex << seen << " " << caption.active << " " << caption.inactive;
 
   // The title bar follows activation.
   SendMessageA(window, WM_NCACTIVATE, FALSE, 0);
-  EXPECT_EQ(ScreenPixel(window, border + x, border + y), inactive);
+  EXPECT_EQ(ScreenPixel(window, caption.at.x, caption.at.y), caption.inactive);
   SendMessageA(window, WM_NCACTIVATE, TRUE, 0);
-  EXPECT_EQ(ScreenPixel(window, border + x, border + y), active);
+  EXPECT_EQ(ScreenPixel(window, caption.at.x, caption.at.y), caption.active);
 }
 
 struct MessageBoxSeen {

@@ -6,17 +6,6 @@
 
 #include "format/skin_parser.h"
 
-AttachFunction LoadEngine() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  std::string dll(path, length);
-  dll = dll.substr(0, dll.find_last_of("\\/") + 1) + "hrttp.dll";
-  HMODULE engine = LoadLibraryA(dll.c_str());
-  if (!engine) return nullptr;
-  return reinterpret_cast<AttachFunction>(reinterpret_cast<void*>(GetProcAddress(engine, "SkinH_AttachEx")));
-}
-
 std::string SkinPath(int number) {
   char name[32];
   std::snprintf(name, sizeof name, "/skin%02d.she", number);

@@ -7,11 +7,8 @@
 #include <vector>
 
 #include "format/skin.h"
+#include "load_engine.h"
 
-using AttachFunction = int(__stdcall*)(const char* skinPath, const char* password);
-
-// hrttp.dll from this program's own directory, by full path; nullptr when it fails.
-AttachFunction LoadEngine();
 
 std::string SkinPath(int number);
 skin::Skin LoadSkin(int number);

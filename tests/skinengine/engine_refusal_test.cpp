@@ -53,7 +53,7 @@ WindowState StateOf(HWND window) {
 }
 
 TEST(EngineRefusal, BadFilesReturnZeroAndChangeNothing) {
-  const AttachFunction attach = LoadEngine();
+  const AttachFunction attach = LoadEngineBesideExecutable();
   ASSERT_NE(attach, nullptr);
   HWND window = ui::CreateMainWindow();
   ASSERT_NE(window, nullptr);

@@ -9,24 +9,12 @@
 
 #include "app/app_state.h"
 #include "app/message_loop.h"
+#include "load_engine.h"
 #include "ui/main_window.h"
 
 namespace {
 
-using AttachFunction = int(__stdcall*)(const char* skinPath, const char* password);
-
 constexpr UINT_PTR kCloseTimerId = 0x5052;
-
-AttachFunction LoadEngine() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  std::string dll(path, length);
-  dll = dll.substr(0, dll.find_last_of('\\') + 1) + "hrttp.dll";
-  HMODULE engine = LoadLibraryA(dll.c_str());
-  if (!engine) return nullptr;
-  return reinterpret_cast<AttachFunction>(reinterpret_cast<void*>(GetProcAddress(engine, "SkinH_AttachEx")));
-}
 
 void CALLBACK CloseWindowNow(HWND window, UINT, UINT_PTR, DWORD) { DestroyWindow(window); }
 
@@ -37,7 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     MessageBoxA(nullptr, "lexorin-preview.exe <skin file> [--close-after <ms>]", "lexorin-preview", MB_OK);
     return 1;
   }
-  const AttachFunction attach = LoadEngine();
+  const AttachFunction attach = LoadEngineBesideExecutable();
   if (!attach) return 2;
   HWND window = ui::CreateMainWindow();
   if (!window) return 1;
