@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/skin_engine_location.h"
+
 namespace app {
 namespace {
 
@@ -16,10 +18,9 @@ const char* CauseText(FatalCause cause) {
       return "\xD4\xCB\xD0\xD0\xCA\xB1\xB4\xED\xCE\xF3\xA3\xBA\xC4\xDA\xB4\xE6\xB2\xBB\xD7\xE3"
              "\xA3\xAC\xCE\xDE\xB7\xA8\xB7\xD6\xC5\xE4 %zu \xD7\xD6\xBD\xDA\xA1\xA3";
     case FatalCause::SkinEngineBinding:
-      // 运行时错误：无法加载动态链接库 hrttp.dll 中的函数 SkinH_AttachEx。
+      // 运行时错误：无法加载动态链接库 %s 中的函数 %s。
       return "\xD4\xCB\xD0\xD0\xCA\xB1\xB4\xED\xCE\xF3\xA3\xBA\xCE\xDE\xB7\xA8\xBC\xD3\xD4\xD8"
-             "\xB6\xAF\xCC\xAC\xC1\xB4\xBD\xD3\xBF\xE2 hrttp.dll \xD6\xD0\xB5\xC4\xBA\xAF\xCA\xFD"
-             " SkinH_AttachEx\xA1\xA3";
+             "\xB6\xAF\xCC\xAC\xC1\xB4\xBD\xD3\xBF\xE2 %s \xD6\xD0\xB5\xC4\xBA\xAF\xCA\xFD %s\xA1\xA3";
   }
   return "";
 }
@@ -28,10 +29,18 @@ const char* CauseText(FatalCause cause) {
 
 FatalErrorMessage FatalErrorText(const FatalError& error) {
   FatalErrorMessage message = {};
-  if (error.cause == FatalCause::OutOfMemory) {
-    std::snprintf(message.text, sizeof message.text, CauseText(error.cause), error.requestedBytes);
-  } else {
-    std::snprintf(message.text, sizeof message.text, "%s", CauseText(error.cause));
+  const char* format = CauseText(error.cause);
+  switch (error.cause) {
+    case FatalCause::OutOfMemory:
+      std::snprintf(message.text, sizeof message.text, format, error.requestedBytes);
+      break;
+    case FatalCause::SkinEngineBinding:
+      std::snprintf(message.text, sizeof message.text, format, kSkinEngineFileName,
+                    kSkinEngineEntryName);
+      break;
+    case FatalCause::WindowCreation:
+      std::snprintf(message.text, sizeof message.text, "%s", format);
+      break;
   }
   return message;
 }

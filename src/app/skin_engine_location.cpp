@@ -3,7 +3,7 @@
 namespace app {
 
 std::string SkinEngineLibraryPath(std::string_view executableDirectory) {
-  return std::string(executableDirectory) + "\\hrttp.dll";
+  return std::string(executableDirectory) + "\\" + kSkinEngineFileName;
 }
 
 }  // namespace app

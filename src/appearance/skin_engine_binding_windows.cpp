@@ -18,7 +18,7 @@ AttachEntry BindAttachEntry() {
   const std::string path = app::SkinEngineLibraryPath(app::GetRunDirectory());
   HMODULE library = LoadLibraryA(path.c_str());
   if (!library) app::ReportFatalError({app::FatalCause::SkinEngineBinding});
-  FARPROC entry = GetProcAddress(library, "SkinH_AttachEx");
+  FARPROC entry = GetProcAddress(library, app::kSkinEngineEntryName);
   if (!entry) {
     FreeLibrary(library);
     app::ReportFatalError({app::FatalCause::SkinEngineBinding});
