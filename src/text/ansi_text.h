@@ -1,6 +1,7 @@
 #pragma once
 // Byte texts in the ANSI code page (code page 936 on the systems the program is written
-// for). A byte with its high bit set begins a two-byte character; every scan here steps
+// for). A lead byte (0x81 to 0xFE in code page 936) begins a two-byte character; 0x80 is
+// a character of its own there (the euro sign), as is 0xFF. Every scan here steps
 // over both bytes of such a character, so that a trail byte (which may be 0x5C or any
 // ASCII letter in code page 936) is never taken for an ASCII character.
 #include <cstddef>
@@ -10,7 +11,10 @@ namespace text {
 
 constexpr std::size_t kNotFound = std::string_view::npos;
 
-inline bool IsLeadByte(char c) { return (static_cast<unsigned char>(c) & 0x80) != 0; }
+inline bool IsLeadByte(char c) {
+  const unsigned char byte = static_cast<unsigned char>(c);
+  return byte >= 0x81 && byte <= 0xFE;
+}
 
 // Bytes taken by the character at pos: 2 for a lead byte with a byte after it, else 1.
 inline std::size_t CharLength(std::string_view s, std::size_t pos) {

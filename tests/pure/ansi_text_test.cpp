@@ -28,6 +28,10 @@ TEST(AnsiText, FindFromStepsOverDoubleByteCharacters) {
       {"double-byte needle", "a\xD6\xD0" "b", "\xD6\xD0", 0, 1},
       {"lone lead byte at end", "ab\xD6", "\xD6", 0, 2},
       {"case matters", "ABC", "b", 0, text::kNotFound},
+      // 0x80 (the euro sign) and 0xFF are one-byte characters in code page 936.
+      {"euro before a marker", "ab\x80</string>", "</string>", 0, 3},
+      {"euro at the end", "ab\x80", "\x80", 0, 2},
+      {"0xFF is no lead byte", "\xFF" "a", "a", 0, 1},
   };
   for (const FindCase& c : cases) {
     EXPECT_EQ(text::FindFrom(c.haystack, c.needle, c.from), c.expected) << c.name;
@@ -38,6 +42,8 @@ TEST(AnsiText, FindLastCharIgnoresTrailBytes) {
   EXPECT_EQ(text::FindLastChar("a\\b\\c", '\\'), 3u);
   EXPECT_EQ(text::FindLastChar("a\\b\xD6\x5C", '\\'), 1u);
   EXPECT_EQ(text::FindLastChar("abc", '\\'), text::kNotFound);
+  // A folder whose name ends in the euro sign (0x80, a one-byte character).
+  EXPECT_EQ(text::FindLastChar("C:\\d\x80\\L.exe", '\\'), 5u);
   EXPECT_EQ(text::FindLastChar("", '\\'), text::kNotFound);
 }
 

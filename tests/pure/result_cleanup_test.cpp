@@ -21,6 +21,7 @@ TEST(ResultCleanup, RemovesCarriageReturnReferencesAtCharacterBoundaries) {
       {"trail byte is not a start", "\x81&#xD;", "\x81&#xD;"},
       {"after a double-byte character", "\xD6\xD0&#xD;", "\xD6\xD0"},
       {"lone lead byte at end", "x&#xD;\xD6", "x\xD6"},
+      {"euro is a one-byte character", "\x80&#xD;\x80", "\x80\x80"},
   };
   for (const auto& c : cases) EXPECT_EQ(ui::RemoveCarriageReturnReferences(c.in), c.out) << c.name;
 }
